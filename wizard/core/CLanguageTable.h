@@ -1,0 +1,18 @@
+// Every visible text passes through here: a key looked up in the chosen
+// language file, the key itself when missing, "[~NULL~]" as empty.
+#pragma once
+
+#include <QString>
+
+class CLanguageTable {
+public:
+    void SetLanguageFile(const QString& name);
+    QString GetLanguageFile() const;
+    QString GetText(const QString& key) const;
+    // The lookup half of TranslateDialog: the caption to set, or an empty
+    // text when the caption is to stay as it is.
+    QString TranslateCaption(const QString& caption) const;
+
+private:
+    QString languageFile_;
+};

@@ -1,0 +1,28 @@
+// Everything the pages and the router tasks share for one run of the wizard.
+#pragma once
+
+#include "CDLLObject.h"
+#include "CLanguageTable.h"
+
+#include <string>
+
+struct WizardData {
+    WizardData() { routerInfo = RouterInfo{"192.168.0.1", "admin", "qzmvx", 0}; }
+
+    RouterInfo routerInfo;
+    MacInfo macInfo;
+    SecurityInfo securityInfo;
+    StaticIpInfo staticIpInfo;
+    PppoeInfo pppoeInfo;
+    WirelessInfo wirelessInfo;
+    PptpInfo pptpInfo;
+    WanStatusInfo wanStatusInfo;
+    CDLLObject* router = nullptr;
+    CLanguageTable language;
+
+    int wanConnectApplied = 0;   // set once the account check has sent the WAN settings
+    std::string chosenWanMac;    // the WAN MAC the MAC clone page accepted
+    int pageIndex = 0;           // 0..12, or 216 for the language page
+
+    RouterEndpoint Endpoint() const;
+};
