@@ -4,6 +4,10 @@
 
 #include <QString>
 
+// Marks a language key kept in a table and looked up later, so the check
+// that every shipped language has every key can find it.
+#define LANG_KEY(key) key
+
 class CLanguageTable {
 public:
     void SetLanguageFile(const QString& name);
