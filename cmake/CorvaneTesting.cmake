@@ -1,17 +1,22 @@
-# corvane_add_test(name SOURCES ... LIBS ... [GUI])
+# corvane_add_test(name SOURCES ... LIBS ... [GUI] [THREADS])
 # One GoogleTest executable, its cases registered with CTest one by one.
-# GUI tests run on Qt's offscreen platform.
+# GUI tests run on Qt's offscreen platform; THREADS tests also run under
+# ThreadSanitizer (ctest label "thread").
 function(corvane_add_test name)
-    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "GUI;THREADS" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE corvane_options GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
     set(env "CORVANE_TEST=1")
     if(ARG_GUI)
         list(APPEND env "QT_QPA_PLATFORM=offscreen")
     endif()
+    set(labels "")
+    if(ARG_THREADS)
+        set(labels thread)
+    endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120 LABELS "${labels}")
 endfunction()
 
 include(GoogleTest)
