@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 
 bool IsValidHostAddress(std::uint32_t address);
 bool IsValidSubnetMask(std::uint32_t mask);

@@ -1,0 +1,22 @@
+// Keeps a second copy of the wizard from running: one lock per "App Name"
+// text, held for the whole run. A lock left by a crashed copy is taken over.
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+class SingleInstanceGuard {
+public:
+    // `folder` empty: the user's runtime folder, else the temporary folder.
+    explicit SingleInstanceGuard(const QString& appName, const QString& folder = {});
+
+    // False when another running copy holds the lock: this copy must end with code 0.
+    bool TryAcquire();
+    QString LockPath() const;
+
+private:
+    QString lockPath_;
+    std::unique_ptr<QLockFile> lock_;
+};
