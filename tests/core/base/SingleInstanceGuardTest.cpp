@@ -1,0 +1,75 @@
+#include "SingleInstanceGuard.h"
+
+#include "TempFiles.h"
+
+#include <QProcess>
+
+namespace {
+
+const QString appName = QStringLiteral("Corvane \"Setup\"; Wizard/1");
+
+class HelperProcess {
+public:
+    explicit HelperProcess(const QString& folder)
+    {
+        process_.start(QStringLiteral(INSTANCE_HELPER), {folder, appName});
+        EXPECT_TRUE(process_.waitForStarted());
+    }
+    ~HelperProcess()
+    {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    QString FirstLine()
+    {
+        while (!process_.canReadLine() && process_.waitForReadyRead(10000)) {
+        }
+        return QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
+    QProcess& Process() { return process_; }
+
+private:
+    QProcess process_;
+};
+
+TEST(SingleInstanceGuard, SecondProcessEndsWithCodeZero)
+{
+    TempFolder folder;
+    SingleInstanceGuard guard(appName, folder.Path());
+    ASSERT_TRUE(guard.TryAcquire());
+    EXPECT_TRUE(guard.TryAcquire());
+
+    HelperProcess second(folder.Path());
+    EXPECT_EQ(second.FirstLine(), QStringLiteral("second"));
+    ASSERT_TRUE(second.Process().waitForFinished(10000));
+    EXPECT_EQ(second.Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.Process().exitCode(), 0);
+}
+
+TEST(SingleInstanceGuard, OtherAppNamesDoNotCollide)
+{
+    TempFolder folder;
+    SingleInstanceGuard one(appName, folder.Path());
+    SingleInstanceGuard other(QStringLiteral("Another Wizard"), folder.Path());
+    EXPECT_NE(one.LockPath(), other.LockPath());
+    EXPECT_TRUE(one.TryAcquire());
+    EXPECT_TRUE(other.TryAcquire());
+}
+
+TEST(SingleInstanceGuard, LockOfACrashedCopyDoesNotBlock)
+{
+    TempFolder folder;
+    {
+        HelperProcess crashed(folder.Path());
+        ASSERT_EQ(crashed.FirstLine(), QStringLiteral("first"));
+        SingleInstanceGuard whileRunning(appName, folder.Path());
+        EXPECT_FALSE(whileRunning.TryAcquire());
+        crashed.Process().kill();
+        ASSERT_TRUE(crashed.Process().waitForFinished(10000));
+    }
+    ASSERT_TRUE(QFile::exists(SingleInstanceGuard(appName, folder.Path()).LockPath()));
+    SingleInstanceGuard next(appName, folder.Path());
+    EXPECT_TRUE(next.TryAcquire());
+}
+
+} // namespace
