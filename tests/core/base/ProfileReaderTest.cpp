@@ -71,12 +71,15 @@ TEST_P(ProfileReaderEncodings, LooksUpLikeTheSystemReader)
               QStringLiteral("Gr\u00fc\u00dfe"));
 }
 
+std::string EncodingName(const testing::TestParamInfo<FileEncoding>& info)
+{
+    const char* names[] = {"Utf8", "Utf8Bom", "Utf16LeBom"};
+    return names[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(AllEncodings, ProfileReaderEncodings,
                          testing::Values(FileEncoding::Utf8, FileEncoding::Utf8Bom, FileEncoding::Utf16LeBom),
-                         [](const testing::TestParamInfo<FileEncoding>& info) {
-                             const char* names[] = {"Utf8", "Utf8Bom", "Utf16LeBom"};
-                             return std::string(names[static_cast<int>(info.param)]);
-                         });
+                         EncodingName);
 
 TEST(ProfileReader, CutsValueAndDefaultToRoomMinusOne)
 {
