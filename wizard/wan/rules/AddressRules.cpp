@@ -53,7 +53,7 @@ QString EscapeFormValue(const QString& text)
         if (c.unicode() > 127 || c.unicode() < 10)
             return {};
         if (escaped.contains(c))
-            result += QStringLiteral("%%%1").arg(c.unicode(), 2, 16, QChar(u' '));
+            result += u'%' + QString::number(c.unicode(), 16).rightJustified(2, u' ');
         else
             result += c;
     }
