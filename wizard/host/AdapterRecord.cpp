@@ -1,0 +1,22 @@
+#include "AdapterRecord.h"
+
+namespace {
+
+bool IsUnset(const QString& address)
+{
+    return address.isEmpty() || address == QStringLiteral("0.0.0.0");
+}
+
+} // namespace
+
+void PickGatewayAddress(const std::vector<AdapterRecord>& adapters, int systemMajorVersion, QString& gateway)
+{
+    for (const AdapterRecord& adapter : adapters) {
+        if (adapter.description.find("Virtual") != std::string::npos)
+            continue;
+        if (IsUnset(gateway))
+            gateway = QString::fromStdString(adapter.gateway);
+        if (adapter.dhcpEnabled && IsUnset(gateway) && systemMajorVersion >= 6)
+            gateway = QString::fromStdString(adapter.dhcpServer);
+    }
+}

@@ -1,0 +1,29 @@
+// Scriptable host adapters for tests: set the answers, read back the calls.
+#pragma once
+
+#include "HostAdapters.h"
+
+class FakeHostAdapters : public HostAdapters {
+public:
+    bool resetResult = true;
+    bool listReadable = true;
+    QString gateway;        // what the lookup offers; empty offers nothing
+    int resetCalls = 0;
+    int findCalls = 0;
+
+    bool ResetAdaptersToDhcp() override
+    {
+        ++resetCalls;
+        return resetResult;
+    }
+
+    bool FindGatewayAddress(QString& found) override
+    {
+        ++findCalls;
+        if (!listReadable)
+            return false;
+        if ((found.isEmpty() || found == QStringLiteral("0.0.0.0")) && !gateway.isEmpty())
+            found = gateway;
+        return true;
+    }
+};
