@@ -1,0 +1,38 @@
+#include "FaultMode.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::pair<FaultMode, std::string_view>, 7> kNames{{
+    {FaultMode::None, "none"},
+    {FaultMode::Refuse, "refuse"},
+    {FaultMode::Silent, "silent"},
+    {FaultMode::Reset, "reset"},
+    {FaultMode::Garbage, "garbage"},
+    {FaultMode::Oversized, "oversized"},
+    {FaultMode::SlowDrip, "slow-drip"},
+}};
+
+} // namespace
+
+std::optional<FaultMode> ParseFaultMode(std::string_view name)
+{
+    for (const auto& [mode, text] : kNames) {
+        if (text == name) {
+            return mode;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view FaultModeName(FaultMode mode)
+{
+    for (const auto& [candidate, text] : kNames) {
+        if (candidate == mode) {
+            return text;
+        }
+    }
+    return "none";
+}

@@ -1,0 +1,20 @@
+// One answer of the emulator. Every answer closes its connection, as the
+// router's small web server does.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct HttpResponse {
+    int status = 200;
+    std::string reason = "OK";
+    std::string contentType = "text/html";
+    std::vector<std::pair<std::string, std::string>> extraHeaders;
+    std::string body;
+
+    // Status line and headers, announcing a body of contentLength bytes.
+    std::string Head(std::size_t contentLength) const;
+    std::string Serialize() const;
+};
