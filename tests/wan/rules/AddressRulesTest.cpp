@@ -105,7 +105,7 @@ TEST(DottedAddress, ParsesOnlyFourDecimalParts)
         {"192.168.0.1", 0xC0A80001}, {"0.0.0.0", 0}, {"255.255.255.255", 0xFFFFFFFF}, {"10.0.0.255", 0x0A0000FF},
         {"256.0.0.1", 0xFFFFFFFF},   {"1.2.3", 0xFFFFFFFF}, {"1.2.3.4.5", 0xFFFFFFFF}, {"1.2.3.", 0xFFFFFFFF},
         {"1..3.4", 0xFFFFFFFF},      {"01.2.3.4", 0xFFFFFFFF}, {"0x1.2.3.4", 0xFFFFFFFF}, {" 1.2.3.4", 0xFFFFFFFF},
-        {"1.2.3.4 ", 0xFFFFFFFF},    {"-1.2.3.4", 0xFFFFFFFF}, {"", 0xFFFFFFFF}, {"1234.1.1.1", 0xFFFFFFFF},
+        {"1.2.3.4 ", 0xFFFFFFFF},    {"-1.2.3.4", 0xFFFFFFFF}, {"1.2.3.-0", 0xFFFFFFFF}, {"1.+2.3.4", 0xFFFFFFFF}, {"", 0xFFFFFFFF}, {"1234.1.1.1", 0xFFFFFFFF},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseDottedAddress(c.text), c.address) << c.text;

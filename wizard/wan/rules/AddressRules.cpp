@@ -1,7 +1,6 @@
 #include "AddressRules.h"
 
 #include <bit>
-#include <charconv>
 #include <string_view>
 
 bool IsValidHostAddress(std::uint32_t address)
@@ -68,10 +67,12 @@ int ParseOctet(std::string_view part)
     if (part.empty() || part.size() > 3 || (part.size() > 1 && part[0] == '0'))
         return -1;
     int value = 0;
-    const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
-    if (error != std::errc() || end != part.data() + part.size() || value > 255)
-        return -1;
-    return value;
+    for (const char c : part) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value > 255 ? -1 : value;
 }
 
 } // namespace
