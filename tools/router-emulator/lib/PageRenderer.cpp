@@ -71,6 +71,20 @@ std::string MacCloneScript()
            "function init(f)\n{\n    f.WMAC.value = def_MAC;\n}\n";
 }
 
+std::string MacCloneHelp()
+{
+    return "<table width=\"560\" border=\"0\" class=\"help\">\n"
+           "  <tr><td class=\"title\">Help</td></tr>\n"
+           "  <tr><td>Some Internet service providers register the MAC address of the computer that was first\n"
+           "  connected to the modem and accept only that address afterwards. If you used to connect that\n"
+           "  computer directly, press \"Clone MAC\" to give the router's WAN port the address of the\n"
+           "  computer you are using now, then press \"Save\".</td></tr>\n"
+           "  <tr><td>\"Restore\" puts the factory address back on the WAN port. The router restarts after\n"
+           "  saving so that the new address takes effect; this takes about thirty seconds, during which\n"
+           "  the management pages cannot be reached.</td></tr>\n"
+           "</table>\n";
+}
+
 std::string MacCloneBody()
 {
     return "<body onLoad=\"init(document.frmSetup);\">\n"
@@ -86,7 +100,7 @@ std::string MacCloneBody()
            "    <input type=\"button\" class=\"button\" value=\"Clone MAC\" onClick=\"cloneMac(document.frmSetup);\">\n"
            "    <input type=\"button\" class=\"button\" value=\"Restore\" onClick=\"restoreMac(document.frmSetup);\">\n"
            "    <input type=\"submit\" class=\"button\" value=\"Save\">\n"
-           "  </td></tr>\n</table>\n</form>\n</body>\n</html>\n";
+           "  </td></tr>\n</table>\n</form>\n" + MacCloneHelp() + "</body>\n</html>\n";
 }
 
 } // namespace
