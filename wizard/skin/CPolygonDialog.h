@@ -1,0 +1,53 @@
+// Dialog dressed in a skin picture: the picture is the whole background and
+// the window's shape is the picture without its key colour. Top-level
+// windows can be dragged by any point of their body.
+#pragma once
+
+#include "ColorRef.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QRegion>
+
+class CPolygonDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Builds the controls of the template; the window is frameless.
+    explicit CPolygonDialog(int templateId, QWidget* parent = nullptr);
+
+    // Takes effect when the dialog initialises; later calls change nothing.
+    int SetSkinBitmap(const QString& path, ColorRef keyColor);
+    QSize GetSkinSize() const;
+    // A rectangle at the client origin with the skin picture's size.
+    QRect SkinRect(const QRect& client) const;
+    // The shape computed from the picture; empty without a picture.
+    const QRegion& SkinRegion() const { return region_; }
+    int TemplateId() const { return templateId_; }
+    void SetDragEnabled(bool enabled) { dragEnabled_ = enabled; }
+
+    // Turns the dialog into a page inside another window: no own frame, no
+    // dragging, and Enter or Escape never close it.
+    void MakeChildPage();
+
+    // Loads the skin and runs OnInitDialog once; showing the dialog does it.
+    void InitDialog();
+    void setVisible(bool visible) override;
+
+protected:
+    virtual void OnInitDialog() {}
+    virtual void DrawOverlay(QPainter&) {}
+
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void CreateSkin();
+
+    int templateId_;
+    QString skinPath_;
+    ColorRef keyColor_ = kSkinKeyColor;
+    bool dragEnabled_ = true;
+    bool initialised_ = false;
+    QImage skin_;
+    QRegion region_;
+};

@@ -1,0 +1,44 @@
+#include "CSkDisplayPic.h"
+
+#include "ProgramFolder.h"
+
+#include <QPainter>
+
+CSkDisplayPic::CSkDisplayPic(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+bool CSkDisplayPic::LoadPicture(const QString& path)
+{
+    picture_ = QImage(ResolveProgramPath(path));
+    update();
+    return !picture_.isNull();
+}
+
+void CSkDisplayPic::SetIcon(const QIcon& icon)
+{
+    icon_ = icon;
+    update();
+}
+
+void CSkDisplayPic::SetStretch(bool stretch)
+{
+    stretch_ = stretch;
+    update();
+}
+
+void CSkDisplayPic::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!icon_.isNull()) {
+        icon_.paint(&painter, rect());
+        return;
+    }
+    if (picture_.isNull())
+        return;
+    if (stretch_)
+        painter.drawImage(rect(), picture_);
+    else
+        painter.drawImage(QPoint(0, 0), picture_);
+}

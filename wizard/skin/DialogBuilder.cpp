@@ -1,0 +1,120 @@
+#include "DialogBuilder.h"
+
+#include "CIpAddressEdit.h"
+#include "CSkBtn_ChkRadio.h"
+#include "CSkBtn_Hotspot.h"
+#include "CSkBtn_Pic.h"
+#include "CSkDisplayPic.h"
+#include "CSkEdit.h"
+#include "CSkStatic.h"
+#include "ControlId.h"
+#include "DialogTemplate.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+QWidget* CreateStatic(const DialogItem& item, QWidget* parent)
+{
+    auto* label = new CSkStatic(parent);
+    label->setText(QString::fromUtf8(item.caption));
+    if (item.style & ItemStyle::kCentered)
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    else if (item.style & ItemStyle::kRightAligned)
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return label;
+}
+
+QWidget* CreateEdit(const DialogItem& item, QWidget* parent)
+{
+    auto* edit = new CSkEdit(parent);
+    edit->setText(QString::fromUtf8(item.caption));
+    edit->setReadOnly(item.style & ItemStyle::kReadOnly);
+    if (item.style & ItemStyle::kDigitsOnly)
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    return edit;
+}
+
+QWidget* CreateButton(const DialogItem& item, QWidget* parent)
+{
+    QAbstractButton* button = nullptr;
+    switch (item.kind) {
+    case ControlKind::Hotspot:
+        button = new CSkBtn_Hotspot(parent);
+        break;
+    case ControlKind::CheckBox:
+        button = new CSkBtn_ChkRadio(CSkBtn_ChkRadio::Kind::CheckBox, parent);
+        break;
+    case ControlKind::Radio:
+        button = new CSkBtn_ChkRadio(CSkBtn_ChkRadio::Kind::Radio, parent);
+        break;
+    default:
+        button = new CSkBtn_Pic(parent);
+        break;
+    }
+    button->setText(QString::fromUtf8(item.caption));
+    return button;
+}
+
+QWidget* CreateControl(const DialogItem& item, QWidget* parent)
+{
+    switch (item.kind) {
+    case ControlKind::Static:
+        return CreateStatic(item, parent);
+    case ControlKind::Edit:
+        return CreateEdit(item, parent);
+    case ControlKind::ComboBox:
+        return new QComboBox(parent);
+    case ControlKind::IpAddress:
+        return new CIpAddressEdit(parent);
+    case ControlKind::Picture:
+        return new CSkDisplayPic(parent);
+    case ControlKind::Group:
+        return new QGroupBox(QString::fromUtf8(item.caption), parent);
+    default:
+        return CreateButton(item, parent);
+    }
+}
+
+} // namespace
+
+QFont TemplateFont(const DialogTemplate& dialogTemplate, double dpi)
+{
+    QFont font(QString::fromUtf8(dialogTemplate.fontFace));
+    font.setPixelSize(static_cast<int>(dialogTemplate.pointSize * dpi / 72.0 + 0.5));
+    return font;
+}
+
+bool BuildDialogFromTemplate(QWidget* dialog, int templateId)
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
+    if (!dialogTemplate)
+        return false;
+    dialog->setFont(TemplateFont(*dialogTemplate, 96.0));
+    dialog->setFixedSize(DialogUnitsToPixels({0, 0, dialogTemplate->cx, dialogTemplate->cy}).size());
+    for (const DialogItem& item : dialogTemplate->items) {
+        QWidget* control = CreateControl(item, dialog);
+        SetControlId(control, item.id);
+        control->setObjectName(QStringLiteral("control%1").arg(item.id));
+        control->setProperty(kGroupStartProperty, (item.style & ItemStyle::kGroupStart) != 0);
+        control->setGeometry(DialogUnitsToPixels(item.rect));
+        if (auto* button = qobject_cast<CSkBtn_Pub*>(control))
+            button->LayoutContent();
+        if (item.style & ItemStyle::kHidden)
+            control->setHidden(true);
+    }
+    return true;
+}
+
+QWidget* FindControl(const QWidget* dialog, int id)
+{
+    if (!dialog)
+        return nullptr;
+    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (ControlIdOf(child) == id)
+            return child;
+    }
+    return nullptr;
+}

@@ -1,0 +1,8 @@
+#include "ImageEx.h"
+
+#include "ProgramFolder.h"
+
+ImageEx::ImageEx(const QString& path)
+    : QImage(ResolveProgramPath(path))
+{
+}

@@ -1,0 +1,66 @@
+#include "SkinRegion.h"
+
+#include <QBitmap>
+#include <QPainter>
+
+#include <vector>
+
+namespace {
+
+// Rectangles are handed over in batches, row by row and left to right,
+// which is the banded order QRegion::setRects takes without sorting.
+constexpr std::size_t kBatch = 2000;
+
+void Flush(std::vector<QRect>& runs, QRegion& result)
+{
+    if (runs.empty())
+        return;
+    QRegion batch;
+    batch.setRects(runs.data(), static_cast<int>(runs.size()));
+    result = result.united(batch);
+    runs.clear();
+}
+
+} // namespace
+
+QRegion RegionFromImage(const QImage& image, ColorRef keyColor)
+{
+    QRegion result;
+    if (image.isNull())
+        return result;
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    const QRgb key = ToQColor(keyColor).rgb() & 0xFFFFFF;
+    std::vector<QRect> runs;
+    runs.reserve(kBatch);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        int x = 0;
+        while (x < pixels.width()) {
+            while (x < pixels.width() && (row[x] & 0xFFFFFF) == key)
+                ++x;
+            const int start = x;
+            while (x < pixels.width() && (row[x] & 0xFFFFFF) != key)
+                ++x;
+            if (x > start)
+                runs.emplace_back(start, y, x - start, 1);
+            if (runs.size() == kBatch)
+                Flush(runs, result);
+        }
+    }
+    Flush(runs, result);
+    return result;
+}
+
+QRegion RoundedRectRegion(QSize size, int ellipse)
+{
+    if (size.isEmpty())
+        return {};
+    QBitmap mask(size);
+    mask.fill(Qt::color0);
+    QPainter painter(&mask);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::color1);
+    painter.drawRoundedRect(QRect(QPoint(0, 0), size), ellipse / 2.0, ellipse / 2.0);
+    painter.end();
+    return QRegion(mask);
+}
