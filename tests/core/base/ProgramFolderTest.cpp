@@ -3,12 +3,21 @@
 #include "TempFiles.h"
 
 #include <QFileInfo>
+#include <QProcess>
 
 namespace {
 
 TEST(ProgramFolder, DefaultsToTheExecutablesFolderWithFinalSlash)
 {
-    // The kept folder may have been replaced by another test of this binary.
+    QProcess helper;
+    helper.start(QStringLiteral(INSTANCE_HELPER), {QStringLiteral("folder")});
+    ASSERT_TRUE(helper.waitForFinished(10000));
+    const QString expected = QFileInfo(QStringLiteral(INSTANCE_HELPER)).canonicalPath() + u'/';
+    EXPECT_EQ(QString::fromLocal8Bit(helper.readAllStandardOutput()).trimmed(), expected);
+}
+
+TEST(ProgramFolder, SetFolderGetsAFinalSlash)
+{
     SetProgramFolder(QStringLiteral("/opt/wizard"));
     EXPECT_EQ(GetProgramFolder(), QStringLiteral("/opt/wizard/"));
     SetProgramFolder(QStringLiteral("/opt/wizard/"));
