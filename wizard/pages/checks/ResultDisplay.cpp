@@ -60,7 +60,8 @@ std::optional<QString> ResultText(ResultField field, const WanStatusInfo& status
     case ResultWirelessMode:
         return WirelessModeText(status.mode, language);
     case ResultBroadcast:
-        return language.GetText(status.broadcastSsid ? QStringLiteral("Enable") : QStringLiteral("Disable"));
+        return status.broadcastSsid ? language.GetText(QStringLiteral("Enable"))
+                                    : language.GetText(QStringLiteral("Disable"));
     case ResultSecurityMode:
         return SecurityModeText(status.securityMode, language);
     case ResultKey:
