@@ -72,7 +72,7 @@ QRect FittedWindow(const ButtonLayoutInput& in, const QRect& caption, const QRec
 ButtonLayoutResult LayoutButtonContent(const ButtonLayoutInput& in)
 {
     QRect caption(QPoint(0, 0), in.textSize);
-    QRect picture(QPoint(0, 0), in.pictureSize);
+    QRect picture = in.pictureSize.isEmpty() ? QRect() : QRect(QPoint(0, 0), in.pictureSize);
     if (in.fitToContent)
         ArrangeWithFit(in, caption, picture);
     else

@@ -174,7 +174,8 @@ void CSkBtn_Pub::LayoutContent()
     const ButtonLayoutResult out = LayoutButtonContent(in);
     captionRect_ = out.caption;
     pictureRect_ = out.picture;
-    if (out.window && *out.window != geometry())
+    // A standard-looking button keeps the size it was given.
+    if (ownerDrawn_ && out.window && *out.window != geometry())
         setGeometry(*out.window);
 }
 

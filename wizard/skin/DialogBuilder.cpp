@@ -100,8 +100,6 @@ bool BuildDialogFromTemplate(QWidget* dialog, int templateId)
         control->setObjectName(QStringLiteral("control%1").arg(item.id));
         control->setProperty(kGroupStartProperty, (item.style & ItemStyle::kGroupStart) != 0);
         control->setGeometry(DialogUnitsToPixels(item.rect));
-        if (auto* button = qobject_cast<CSkBtn_Pub*>(control))
-            button->LayoutContent();
         if (item.style & ItemStyle::kHidden)
             control->setHidden(true);
     }
