@@ -1,0 +1,28 @@
+// Answers as a router or anything else on the network may send them: the
+// reader must never read past its limits, and must give the same answer
+// however the bytes are split into arrivals.
+#include "HttpAnswerReader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view raw(reinterpret_cast<const char*>(data), size);
+    const HttpAnswer whole = HttpAnswerReader::Read(raw);
+    if (whole.body.size() > HttpAnswerReader::kBodyLimit || whole.status < 0 || whole.status > 999) {
+        std::abort();
+    }
+    const std::size_t split = size == 0 ? 0 : data[0] % size;
+    HttpAnswerReader reader;
+    if (!reader.Feed(raw.substr(0, split))) {
+        reader.Feed(raw.substr(split));
+    }
+    reader.EndOfStream();
+    if (reader.Answer().status != whole.status || reader.Answer().body != whole.body) {
+        std::abort();
+    }
+    return 0;
+}
