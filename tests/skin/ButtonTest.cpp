@@ -104,9 +104,11 @@ TEST_F(SkinButtonTest, FourFrameStripInPictureOnlyModeFitsToOneFrame)
 TEST_F(SkinButtonTest, MissingStripFallsBackToStandardButton)
 {
     CSkBtn_Pic button(&parent);
+    button.setGeometry(10, 10, 100, 30);
+    button.setText("Next");
     EXPECT_FALSE(button.LoadPictureStripFile(4, kSkinKeyColor, skin.Path("Skin/none.bmp")));
     EXPECT_FALSE(button.IsOwnerDrawn());
-    button.setText("Next");
+    EXPECT_EQ(button.geometry(), QRect(10, 10, 100, 30));
     SaveScreenshot(&button, "button_standard_fallback");
 }
 

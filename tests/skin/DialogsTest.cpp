@@ -6,6 +6,7 @@
 #include "CSkDisplayPic.h"
 #include "CSkStatic.h"
 #include "DialogBuilder.h"
+#include "ScreenDpi.h"
 #include "SkinFolder.h"
 
 #include <QSignalSpy>
@@ -104,6 +105,18 @@ TEST_F(SkinDialogsTest, ShowMessageBoxRunsARealBoxModally)
     }
 }
 
+TEST_F(SkinDialogsTest, MessageBoxOnAScreenOfAnotherDpiKeepsThePictureLayout)
+{
+    SetScreenDpi(120);
+    CDlgMessageBox box(language);
+    box.open();
+    SetScreenDpi(96);
+    EXPECT_EQ(FindControl(&box, CDlgMessageBox::kOk)->geometry(), QRect(174, 152, 72, 26));
+    EXPECT_EQ(FindControl(&box, 1212)->geometry(), QRect(109, 48, 289, 89));
+    EXPECT_EQ(FindControl(&box, 1212)->font().pixelSize(), 12);
+    box.reject();
+}
+
 TEST_F(SkinDialogsTest, NextAnswerSkipsTheWindowAndEveryCallIsRecorded)
 {
     CDlgMessageBox::SetNextAnswer(6);
@@ -144,10 +157,18 @@ TEST_F(SkinDialogsTest, ProgressEndsOnlyAfterTheWorkAndHandsTheResultOver)
 
 TEST_F(SkinDialogsTest, ProgressPicturesCycleWithTheTicks)
 {
+    // The picture is drawn from its pixel (5, 5) on.
+    QImage first(453, 130, QImage::Format_RGB32);
+    first.fill(Qt::blue);
+    first.setPixelColor(5, 5, Qt::red);
+    skin.WriteImage("Skin/progress1.png", first);
     GatedWork work;
     CProgressDlg progress(1, [&work] { return work.Run(); }, language);
     progress.InitDialog();
     EXPECT_EQ(progress.CurrentPicture(), 1);
+    const QImage drawn = progress.grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(drawn.pixelColor(1, 1), QColor(Qt::blue));
     std::vector<int> shown;
     for (int tick = 1; tick <= 6; ++tick) {
         progress.OnTimerTick();

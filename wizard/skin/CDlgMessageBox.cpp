@@ -25,24 +25,6 @@ const CLanguageTable* registeredLanguage = nullptr;
 std::deque<int> nextAnswers;
 std::vector<CDlgMessageBox::Call> recordedCalls;
 
-// Factors applied to a control's left, top, right and bottom edges when the
-// screen is not at 96 DPI; a width or height of 0 keeps 67 pixels.
-struct DpiPlacement {
-    int id;
-    double x;
-    double y;
-    double right;
-    double bottom;
-};
-constexpr DpiPlacement kDpiPlacements[] = {
-    {CDlgMessageBox::kOk, 0.45, 0.27, 0.45, 0.27},
-    {CDlgMessageBox::kYes, 0.4, 0.27, 0.4, 0.27},
-    {CDlgMessageBox::kNo, 0.5, 0.27, 0.5, 0.27},
-    {kCaptionId, 0.3, 0.03, 0.6, 0.4},
-    {kMessageId, 0.3, 0.12, 0.6, 0.5},
-    {kIconId, 0.1, 0.1, 0.0, 0.0},
-};
-
 } // namespace
 
 CDlgMessageBox::CDlgMessageBox(const CLanguageTable& language, QWidget* parent)
@@ -76,8 +58,9 @@ std::vector<CDlgMessageBox::Call> CDlgMessageBox::TakeRecordedCalls()
 
 void CDlgMessageBox::OnInitDialog()
 {
-    if (ScreenDpi() != 96)
-        RelayoutForDpi();
+    // The 96-DPI layout already places every control where the picture
+    // expects it; no further scaling of the controls follows.
+    RelayoutForScreen();
     StyleControls();
     QApplication::beep();
     FindControlAs<CSkDisplayPic>(this, kIconId)
@@ -87,20 +70,6 @@ void CDlgMessageBox::OnInitDialog()
     activateWindow();
     FindControlAs<CSkStatic>(this, kCaptionId)->setText(caption_);
     FindControlAs<CSkStatic>(this, kMessageId)->setText(message_);
-}
-
-void CDlgMessageBox::RelayoutForDpi()
-{
-    relayout_.Apply(this, TemplateId(), 96.0);
-    for (const DpiPlacement& p : kDpiPlacements) {
-        QWidget* control = FindControl(this, p.id);
-        const QRect r = control->geometry();
-        const int x = static_cast<int>(p.x * r.left());
-        const int y = static_cast<int>(p.y * r.top());
-        const int w = p.right == 0.0 ? 67 : static_cast<int>(p.right * r.right()) - x;
-        const int h = p.bottom == 0.0 ? 67 : static_cast<int>(p.bottom * r.bottom()) - y;
-        control->setGeometry(x, y, w, h);
-    }
 }
 
 void CDlgMessageBox::StyleControls()

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "CPolygonDialog.h"
-#include "DialogRelayout.h"
 
 #include <QString>
 
@@ -45,12 +44,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void RelayoutForDpi();
     void StyleControls();
     void ShowButtonsForType();
 
     const CLanguageTable& language_;
-    DialogRelayout relayout_;
     int type_ = 3;
     QString caption_;
     QString message_;

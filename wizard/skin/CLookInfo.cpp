@@ -28,8 +28,7 @@ CLookInfo::CLookInfo(const CLanguageTable& language, QWidget* parent)
 void CLookInfo::OnInitDialog()
 {
     MeasureScreenDpi(this);
-    if (ScreenDpi() != 96)
-        relayout_.Apply(this, kTemplateId, 96.0);
+    RelayoutForScreen();
     ApplyButtonStyle(FindControlAs<CSkBtn_Pic>(this, kRetryId), false);
     const QString face = ReadFontFace();
     FindControlAs<CSkStatic>(this, 1257)->SetTextFont(1152 / ScreenDpi(), face, true);

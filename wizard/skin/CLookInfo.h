@@ -3,7 +3,6 @@
 #pragma once
 
 #include "CPolygonDialog.h"
-#include "DialogRelayout.h"
 
 class CLanguageTable;
 
@@ -17,5 +16,4 @@ protected:
 
 private:
     const CLanguageTable& language_;
-    DialogRelayout relayout_;
 };

@@ -3,6 +3,7 @@
 #include "CEnterEscapeFilter.h"
 #include "DialogBuilder.h"
 #include "ProgramFolder.h"
+#include "ScreenDpi.h"
 #include "SkinRegion.h"
 
 #include <QMouseEvent>
@@ -56,6 +57,12 @@ void CPolygonDialog::setVisible(bool visible)
     if (visible)
         InitDialog();
     QDialog::setVisible(visible);
+}
+
+void CPolygonDialog::RelayoutForScreen()
+{
+    if (ScreenDpi() != 96)
+        relayout_.Apply(this, templateId_, 96.0);
 }
 
 void CPolygonDialog::CreateSkin()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ColorRef.h"
+#include "DialogRelayout.h"
 
 #include <QDialog>
 #include <QImage>
@@ -35,6 +36,8 @@ public:
 
 protected:
     virtual void OnInitDialog() {}
+    // Lays the dialog out again from its template when ScreenDpi is not 96.
+    void RelayoutForScreen();
     virtual void DrawOverlay(QPainter&) {}
 
     void paintEvent(QPaintEvent* event) override;
@@ -50,4 +53,5 @@ private:
     bool initialised_ = false;
     QImage skin_;
     QRegion region_;
+    DialogRelayout relayout_;
 };
