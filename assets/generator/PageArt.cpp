@@ -35,9 +35,9 @@ void PageArt::PaintCommon(QPainter& painter) {
     painter.setBrush(Palette::kPaleTeal);
     painter.drawEllipse(QPointF(40, 36), 30, 30);
     painter.setPen(QPen(Palette::kLine, 1));
-    painter.drawLine(QPointF(80, 65.5), QPointF(628, 65.5));
+    painter.drawLine(QPointF(84, 65.5), QPointF(628, 65.5));
     painter.setPen(QPen(Palette::kTeal, 3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(80, 65.5), QPointF(128, 65.5));
+    painter.drawLine(QPointF(84, 65.5), QPointF(132, 65.5));
     painter.restore();
 }
 
