@@ -103,9 +103,8 @@ TEST_P(RouterWirelessPause, IsReplacedOnlyByADecimalNumber)
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, RouterWirelessPause,
-    testing::Values(PauseCase{"Unset", nullptr, milliseconds(2000)}, PauseCase{"Empty", "", milliseconds(2000)},
-        PauseCase{"Zero", "0", milliseconds(0)}, PauseCase{"Number", "150", milliseconds(150)},
-        PauseCase{"Word", "fast", milliseconds(2000)}, PauseCase{"Negative", "-5", milliseconds(2000)},
+    testing::Values(PauseCase{"Unset", nullptr, milliseconds(2000)}, PauseCase{"Zero", "0", milliseconds(0)},
+        PauseCase{"Number", "150", milliseconds(150)}, PauseCase{"Negative", "-5", milliseconds(2000)},
         PauseCase{"TrailingText", "12ms", milliseconds(2000)}),
     [](const testing::TestParamInfo<PauseCase>& info) { return std::string(info.param.name); });
 
