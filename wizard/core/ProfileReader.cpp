@@ -4,16 +4,34 @@
 
 #include <QFile>
 
-#include <filesystem>
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace {
 
+struct FileStamp {
+    std::int64_t seconds = 0;
+    std::int64_t nanoseconds = 0;
+    std::int64_t size = -1;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// One stat call: these files are read for every caption.
+std::optional<FileStamp> StampOf(const QString& path)
+{
+    struct stat info {};
+    if (stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FileStamp{info.st_mtim.tv_sec, info.st_mtim.tv_nsec, info.st_size};
+}
+
 struct CachedProfile {
-    std::filesystem::file_time_type modified;
-    std::uintmax_t size = 0;
+    FileStamp stamp;
     std::shared_ptr<const ProfileFile> file;
 };
 
@@ -22,22 +40,17 @@ class ProfileCache {
 public:
     std::shared_ptr<const ProfileFile> Get(const QString& path)
     {
-        std::error_code error;
-        const std::filesystem::path fsPath = path.toStdString();
-        const auto modified = std::filesystem::last_write_time(fsPath, error);
-        if (error)
-            return nullptr;
-        const auto size = std::filesystem::file_size(fsPath, error);
-        if (error)
+        const auto stamp = StampOf(path);
+        if (!stamp)
             return nullptr;
 
         std::lock_guard lock(mutex_);
         CachedProfile& entry = entries_[path];
-        if (!entry.file || entry.modified != modified || entry.size != size) {
+        if (!entry.file || entry.stamp != *stamp) {
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly))
                 return nullptr;
-            entry = {modified, size, std::make_shared<const ProfileFile>(ProfileFile::Parse(file.readAll()))};
+            entry = {*stamp, std::make_shared<const ProfileFile>(ProfileFile::Parse(file.readAll()))};
         }
         return entry.file;
     }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <optional>
 
@@ -12,6 +13,11 @@ namespace {
 
 std::mutex folderMutex;
 std::optional<QString> keptFolder;
+
+// Every caption resolves its language file, so found paths are kept while
+// they still exist.
+std::mutex resolvedMutex;
+std::map<QString, QString> resolvedPaths;
 
 QString WithFinalSlash(QString folder)
 {
@@ -68,9 +74,10 @@ void SetProgramFolder(const QString& folder)
     keptFolder = WithFinalSlash(folder);
 }
 
-QString ResolveProgramPath(const QString& name)
+namespace {
+
+QString ResolveComponents(const QString& normalised)
 {
-    const QString normalised = NormaliseSeparators(name);
     const bool absolute = normalised.startsWith(u'/');
     const QStringList components = normalised.split(u'/', Qt::SkipEmptyParts);
 
@@ -87,6 +94,25 @@ QString ResolveProgramPath(const QString& name)
         resolved += component;
         if (i + 1 < components.size() || normalised.endsWith(u'/'))
             resolved += u'/';
+    }
+    return resolved;
+}
+
+} // namespace
+
+QString ResolveProgramPath(const QString& name)
+{
+    const QString normalised = NormaliseSeparators(name);
+    {
+        std::lock_guard lock(resolvedMutex);
+        const auto kept = resolvedPaths.find(normalised);
+        if (kept != resolvedPaths.end() && QFileInfo::exists(kept->second))
+            return kept->second;
+    }
+    const QString resolved = ResolveComponents(normalised);
+    if (QFileInfo::exists(resolved)) {
+        std::lock_guard lock(resolvedMutex);
+        resolvedPaths[normalised] = resolved;
     }
     return resolved;
 }
