@@ -10,7 +10,7 @@ const QString libraryFolder = QStringLiteral(TEST_LIBRARY_DIR "/");
 
 int LiveObjects()
 {
-    void* handle = dlopen(TEST_LIBRARY_DIR "/libFakeCorvanelib.so", RTLD_NOW | RTLD_NOLOAD);
+    void* handle = dlopen(TEST_LIBRARY_DIR "/libcore_fake_corvanelib.so", RTLD_NOW | RTLD_NOLOAD);
     if (!handle)
         return -1;
     const auto live = reinterpret_cast<int (*)()>(dlsym(handle, "LiveObjects"));
@@ -23,14 +23,14 @@ TEST(CorvanelibBinding, LoadsFromTheProgramFolderAndFreesBeforeUnloading)
 {
     {
         CorvanelibBinding binding;
-        ASSERT_EQ(binding.Load(libraryFolder, QStringLiteral("libFakeCorvanelib.so")),
+        ASSERT_EQ(binding.Load(libraryFolder, QStringLiteral("libcore_fake_corvanelib.so")),
                   CorvanelibBinding::LoadResult::Loaded);
         EXPECT_NE(binding.Object(), nullptr);
         EXPECT_EQ(LiveObjects(), 1);
         binding.Unload();
         EXPECT_EQ(binding.Object(), nullptr);
         EXPECT_EQ(LiveObjects(), -1) << "library still loaded";
-        ASSERT_EQ(binding.Load(libraryFolder, QStringLiteral("libFakeCorvanelib.so")),
+        ASSERT_EQ(binding.Load(libraryFolder, QStringLiteral("libcore_fake_corvanelib.so")),
                   CorvanelibBinding::LoadResult::Loaded);
     }
     EXPECT_EQ(LiveObjects(), -1);
@@ -47,7 +47,7 @@ TEST(CorvanelibBinding, ReportsAMissingLibrary)
 TEST(CorvanelibBinding, MissingLoadObjLeavesTheObjectNull)
 {
     CorvanelibBinding binding;
-    EXPECT_EQ(binding.Load(libraryFolder, QStringLiteral("libNoLoadObj.so")), CorvanelibBinding::LoadResult::Loaded);
+    EXPECT_EQ(binding.Load(libraryFolder, QStringLiteral("libcore_no_loadobj.so")), CorvanelibBinding::LoadResult::Loaded);
     EXPECT_EQ(binding.Object(), nullptr);
 }
 
