@@ -16,6 +16,7 @@ function(corvane_add_test name)
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
+        TEST_PREFIX "${name}."
         PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120 LABELS "${labels}")
 endfunction()
 
