@@ -58,16 +58,13 @@ void CImageDialog::paintEvent(QPaintEvent*)
 {
     if (!hasImage_ || !image_ || image_->isNull())
         return;
-    // The source starts at pixel (5, 5); what lies beyond the picture's edge
-    // is left out rather than read past it.
+    // The source starts at pixel (5, 5); the part of it inside the picture
+    // is stretched over the whole client area, never read past the edge.
     const QRect client = rect();
-    const int sourceWidth = std::min(image_->width(), client.width());
-    const int sourceHeight = std::min(image_->height(), client.height());
-    const QRect source = QRect(5, 5, sourceWidth, sourceHeight).intersected(image_->rect());
-    if (source.isEmpty() || sourceWidth == 0 || sourceHeight == 0)
+    const QSize wanted(std::min(image_->width(), client.width()), std::min(image_->height(), client.height()));
+    const QRect source = QRect(QPoint(5, 5), wanted).intersected(image_->rect());
+    if (source.isEmpty())
         return;
-    const QRect target(0, 0, source.width() * client.width() / sourceWidth,
-                       source.height() * client.height() / sourceHeight);
     QPainter painter(this);
-    painter.drawImage(target, *image_, source);
+    painter.drawImage(client, *image_, source);
 }
