@@ -1,0 +1,37 @@
+#include "CInstructionPage.h"
+
+#include "CLanguageTable.h"
+#include "CWndCommonAttr.h"
+#include "HouseStyles.h"
+#include "InformationPages.h"
+#include "ScreenDpi.h"
+#include "SettingsReader.h"
+#include "WizardData.h"
+#include "WizardHost.h"
+
+namespace {
+constexpr int kStepNumber = 1174;
+constexpr int kTitle = 1171;
+constexpr int kTitleFontConstant = 1056;
+} // namespace
+
+QString CInstructionPage::PicturePath(int page, const QString& languageFile)
+{
+    return InstructionPicturePath(QStringLiteral("%s"), page, languageFile);
+}
+
+CInstructionPage::CInstructionPage(int page, int templateId, QWidget* parent, WizardHost& host)
+    : CWizardPage(templateId, PicturePath(page, host.Data().language.GetLanguageFile()), parent, host)
+{
+}
+
+void CInstructionPage::OnInitDialog()
+{
+    RelayoutForScreen();
+    ApplyStepNumberStyle(kStepNumber);
+    CWndCommonAttr* title = Attr(kTitle);
+    ApplyTitleStyle(title);
+    if (title)
+        title->SetTextFont(kTitleFontConstant / ScreenDpi(), ReadFontFace(), true);
+    Translate();
+}

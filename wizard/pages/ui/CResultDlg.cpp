@@ -1,0 +1,135 @@
+#include "CResultDlg.h"
+
+#include "CSkBtn_Pub.h"
+#include "ConditionSleeper.h"
+#include "HouseStyles.h"
+#include "ResultDisplay.h"
+#include "TranslateDialog.h"
+#include "WizardData.h"
+#include "WizardHost.h"
+
+#include <QCoreApplication>
+
+#include <utility>
+
+namespace {
+constexpr int kStepNumber = 1174;
+constexpr int kTitle = 1171;
+constexpr int kStatusNote = 1207;
+constexpr int kPairFontSize = 9;
+
+struct LabelPair {
+    int label;
+    ResultField value;
+};
+
+constexpr LabelPair kPairs[] = {
+    {1067, ResultLinkMode}, {1066, ResultWanIp}, {1068, ResultSubnetMask},   {1069, ResultGateway},
+    {1078, ResultWanMac},   {1070, ResultSsid},  {1072, ResultChannel},      {1071, ResultWirelessMode},
+    {1193, ResultBroadcast}, {1194, ResultSecurityMode}, {1195, ResultKey},
+};
+
+std::unique_ptr<InterruptibleSleeper> OrRealSleeper(std::unique_ptr<InterruptibleSleeper> sleeper)
+{
+    return sleeper ? std::move(sleeper) : std::make_unique<ConditionSleeper>();
+}
+
+} // namespace
+
+CResultDlg::CResultDlg(QWidget* parent, WizardHost& host, std::unique_ptr<InterruptibleSleeper> sleeper)
+    : CWizardPage(kTemplateId, QStringLiteral("%sSkin\\Background3.bmp"), parent, host)
+    , sleeper_(OrRealSleeper(std::move(sleeper)))
+    , refresher_(host.Data().router, *sleeper_, PostingListener())
+{
+    if (auto* refresh = Control<QAbstractButton>(kRefreshButton))
+        connect(refresh, &QAbstractButton::clicked, this, &CResultDlg::Refresh);
+    // The refresh thread must not outlive the program's event loop.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] { refresher_.Stop(); });
+    InitDialog();
+}
+
+CResultDlg::~CResultDlg()
+{
+    // Before the page's parts go: the thread posts to this object.
+    refresher_.Stop();
+}
+
+void CResultDlg::OnInitDialog()
+{
+    RelayoutForScreen();
+    StyleControls();
+    Translate();
+}
+
+void CResultDlg::StyleControls()
+{
+    ApplyStepNumberStyle(kStepNumber);
+    ApplyTitleStyle(Attr(kTitle));
+    ApplyLabelStyle(Attr(kStatusNote));
+    for (const LabelPair& pair : kPairs)
+        ApplyLabelPairStyle(Attr(pair.label), Attr(pair.value), kPairFontSize, true, kPairFontSize, false);
+    ApplyButtonStyle(Control<CSkBtn_Pub>(kRefreshButton), false);
+}
+
+void CResultDlg::showEvent(QShowEvent* event)
+{
+    CWizardPage::showEvent(event);
+    FillFields();
+    refresher_.StartRounds(Data().Endpoint());
+}
+
+void CResultDlg::hideEvent(QHideEvent* event)
+{
+    CWizardPage::hideEvent(event);
+    FillFields();
+}
+
+void CResultDlg::FillFields()
+{
+    std::array<QString, ResultFields.size()> shown;
+    for (std::size_t i = 0; i < ResultFields.size(); ++i) {
+        if (const QWidget* field = FindControl(this, ResultFields[i]))
+            shown[i] = ControlCaption(field);
+    }
+    for (const ResultFieldText& change : ChangedResultFields(shown, Data().wanStatusInfo, Language())) {
+        if (QWidget* field = FindControl(this, change.field))
+            SetControlCaption(field, change.text);
+    }
+}
+
+void CResultDlg::Refresh()
+{
+    SetRefreshEnabled(false);
+    if (!refresher_.RequestRefresh(Data().Endpoint()))
+        SetRefreshEnabled(!refresher_.IsRefreshPending());
+}
+
+void CResultDlg::SetRefreshEnabled(bool enabled)
+{
+    if (QWidget* refresh = FindControl(this, kRefreshButton))
+        refresh->setEnabled(enabled);
+}
+
+ResultRefresher::Listener CResultDlg::PostingListener()
+{
+    return {
+        [this] { QMetaObject::invokeMethod(this, [this] { SetRefreshEnabled(false); }, Qt::QueuedConnection); },
+        [this](const WanStatusInfo& status) {
+            QMetaObject::invokeMethod(this, [this, status] { TakeWanStatus(status); }, Qt::QueuedConnection);
+        },
+    };
+}
+
+void CResultDlg::TakeWanStatus(const WanStatusInfo& status)
+{
+    // Only the router's five strings; the wireless half is the pages' own.
+    WanStatusInfo& record = Data().wanStatusInfo;
+    record.connectionType = status.connectionType;
+    record.wanIp = status.wanIp;
+    record.subnetMask = status.subnetMask;
+    record.gateway = status.gateway;
+    record.wanMac = status.wanMac;
+    FillFields();
+    SetRefreshEnabled(!refresher_.IsRefreshPending());
+}

@@ -1,0 +1,6 @@
+#include "CSetup1Dlg.h"
+
+CSetup1Dlg::CSetup1Dlg(QWidget* parent, WizardHost& host) : CInstructionPage(1, kTemplateId, parent, host)
+{
+    InitDialog();
+}

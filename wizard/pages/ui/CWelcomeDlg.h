@@ -1,0 +1,17 @@
+// The welcome page: a greeting and an introductory text over its picture.
+#pragma once
+
+#include "CWizardPage.h"
+
+class CWelcomeDlg : public CWizardPage {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 205;
+
+    CWelcomeDlg(QWidget* parent, WizardHost& host);
+
+protected:
+    void OnInitDialog() override;
+    // The welcome page ignores mouse moves entirely.
+    void mouseMoveEvent(QMouseEvent* event) override;
+};

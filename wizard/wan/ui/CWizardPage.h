@@ -1,0 +1,56 @@
+// What every wizard page shares: it is a skinned child page of the frame,
+// built from its template, and reaches the frame and the run's data
+// through the host.
+#pragma once
+
+#include "CPolygonDialog.h"
+#include "DialogBuilder.h"
+#include "DialogRelayout.h"
+#include "UserMessage.h"
+
+#include <optional>
+
+class CLanguageTable;
+class CWndCommonAttr;
+class WizardHost;
+struct WizardData;
+
+class CWizardPage : public CPolygonDialog {
+    Q_OBJECT
+public:
+    // The skin path is written as the program names its files ("%s" being
+    // the program folder), e.g. "%sSkin\Background2.bmp".
+    CWizardPage(int templateId, const QString& skinPath, QWidget* parent, WizardHost& host);
+    ~CWizardPage() override;
+
+    // A program-folder path: "%s" replaced by the folder ending in '/'.
+    static QString ProgramPath(const QString& pathWithFolder);
+
+protected:
+    WizardHost& Host() const { return host_; }
+    WizardData& Data() const;
+    const CLanguageTable& Language() const;
+
+    template <class T>
+    T* Control(int id) const
+    {
+        return FindControlAs<T>(this, id);
+    }
+    CWndCommonAttr* Attr(int id) const;
+    // The text of a line edit; empty when there is none with the id.
+    QString EditText(int id) const;
+    void SetEditText(int id, const QString& text);
+
+    // Lays the page out again from its template on a screen that is not 96 DPI.
+    void RelayoutForScreen();
+    // The step number: the font face of the settings at 2880 ÷ DPI, bold italic.
+    void ApplyStepNumberStyle(int id);
+    void Translate();
+    // Shows the page's warning for a failed check; true when there was none.
+    bool PassedCheck(const std::optional<UserMessage>& failure) const;
+    void ShowTranslated(const UserMessage& message) const;
+
+private:
+    WizardHost& host_;
+    DialogRelayout relayout_;
+};
