@@ -57,6 +57,7 @@ TEST_F(WirelessPageTest, InvalidSsidWarnsOnceAndKeepsBothRecords)
         host.data.wirelessInfo.ssid = "old";
         host.data.wanStatusInfo.ssid = "old";
         TypeInto(FindControl(&page, CWirelessSettingDlg::kSsidEdit), ssid);
+        ASSERT_EQ(FindControlAs<CSkEdit>(&page, CWirelessSettingDlg::kSsidEdit)->text(), ssid);
         EXPECT_FALSE(page.CollectSettings()) << ssid.toStdString();
         const auto shown = TakeMessages();
         ASSERT_EQ(shown.size(), 1u);
