@@ -33,8 +33,9 @@ void StrokeOutline(QPainter& painter, QSize size, qreal radius, const QColor& co
 void WindowArt::PaintBanner(QPainter& painter, const QRectF& band, bool flipped) {
     QLinearGradient gradient(band.topLeft(), band.topRight());
     gradient.setColorAt(flipped ? 1 : 0, Palette::kNavy);
-    gradient.setColorAt(0.6, QColor(17, 96, 140));
-    gradient.setColorAt(flipped ? 0 : 1, QColor(18, 128, 146));
+    // Dark enough at both ends for white labels and a pale hover colour.
+    gradient.setColorAt(0.6, QColor(15, 82, 120));
+    gradient.setColorAt(flipped ? 0 : 1, QColor(12, 100, 114));
     painter.fillRect(band, gradient);
     painter.save();
     painter.setClipRect(band);

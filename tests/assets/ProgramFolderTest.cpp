@@ -3,14 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -37,6 +41,39 @@ bool IsColourTriple(const QString& text) {
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QColor Triple(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    return parts.size() == 3 ? QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt()) : QColor();
+}
+
+double Luminance(const QColor& c) {
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// Contrast of a text colour against the lowest-contrast pixel of an area.
+double WorstContrast(const QImage& image, const QRect& area, const QColor& text) {
+    double worst = 21;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const double a = Luminance(text);
+            const double b = Luminance(QColor(image.pixel(x, y)));
+            worst = qMin(worst, (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05));
+        }
+    }
+    return worst;
+}
+
+QStringList FilesUnder(const QString& root) {
+    QStringList files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        files.append(it.next().mid(root.size()));
+    }
+    files.sort();
+    return files;
 }
 
 }  // namespace
@@ -124,4 +161,37 @@ TEST_F(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntr
     const QByteArray entry = ReadAll(root.filePath(QStringLiteral("share/applications/corvane-setup.desktop")));
     EXPECT_TRUE(entry.contains("\nExec=corvane-setup\n"));
     EXPECT_TRUE(entry.contains("\nIcon=corvane-setup\n"));
+}
+
+// The frame's labels and web link are drawn in "FontColor" (hover:
+// "BtnMouseOverColor") straight onto the banner and the bottom bar.
+TEST_F(assets_ProgramFolder, FrameTextColoursStandOutFromTheFramePicture) {
+    const IniText ini = Settings();
+    const QImage frame(kProgramDir + QStringLiteral("/Skin/dlgMainUI.bmp"));
+    ASSERT_FALSE(frame.isNull());
+    const QRect labels(400, 6, 260, 56);
+    const QRect webLink(20, 452, 280, 24);
+    const QColor text = Triple(ini.Value(QStringLiteral("Font"), QStringLiteral("FontColor")));
+    const QColor hover = Triple(ini.Value(QStringLiteral("Font"), QStringLiteral("BtnMouseOverColor")));
+    EXPECT_GE(WorstContrast(frame, labels, text), 4.5);
+    EXPECT_GE(WorstContrast(frame, webLink, text), 4.5);
+    EXPECT_GE(WorstContrast(frame, webLink, hover), 3.0);
+}
+
+// Same sources, same bytes: a rebuild never changes a shipped file.
+TEST_F(assets_ProgramFolder, TheGeneratorRepeatsItsOutputByteForByte) {
+    QTemporaryDir again;
+    ASSERT_TRUE(again.isValid());
+    QProcess generator;
+    generator.start(QStringLiteral(CORVANE_ASSET_GENERATOR),
+                    {again.filePath(QStringLiteral("program")), QStringLiteral(CORVANE_SOURCE_DIR "/assets/manual"),
+                     QStringLiteral(CORVANE_SOURCE_DIR "/assets/setting.ini"), again.filePath(QStringLiteral("icons"))});
+    ASSERT_TRUE(generator.waitForFinished(60000));
+    ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+    const QString fresh = again.filePath(QStringLiteral("program"));
+    const QStringList files = FilesUnder(fresh);
+    EXPECT_EQ(files.size(), 35);  // 32 skin files and 3 manuals
+    for (const QString& file : files) {
+        EXPECT_EQ(ReadAll(fresh + file), ReadAll(kProgramDir + file)) << file.toStdString();
+    }
 }
