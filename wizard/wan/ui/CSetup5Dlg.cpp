@@ -1,9 +1,8 @@
 #include "CSetup5Dlg.h"
 
 #include "CDlgMessageBox.h"
-#include "CSkBtn_Hotspot.h"
-#include "CSkStatic.h"
 #include "CLanguageTable.h"
+#include "CSkBtn_Hotspot.h"
 #include "ConnectionChoices.h"
 #include "HouseStyles.h"
 #include "ProgressTask.h"
