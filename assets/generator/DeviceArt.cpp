@@ -5,7 +5,6 @@
 
 #include <QLineF>
 #include <QPolygonF>
-#include <cmath>
 
 namespace {
 
@@ -246,20 +245,5 @@ void DeviceArt::LightningBadge(QPointF centre, qreal radius) {
     }
     painter_.setBrush(Palette::kWhite);
     painter_.drawPolygon(bolt);
-    painter_.restore();
-}
-
-void DeviceArt::Arrow(QPointF from, QPointF to, const QColor& colour) {
-    painter_.save();
-    painter_.setPen(QPen(colour, 3, Qt::SolidLine, Qt::RoundCap));
-    painter_.drawLine(from, to);
-    const QLineF line(to, from);
-    const qreal a = line.angle() * M_PI / 180.0;
-    QPolygonF head;
-    head << to << to + QPointF(std::cos(a + 0.45) * 12, -std::sin(a + 0.45) * 12)
-         << to + QPointF(std::cos(a - 0.45) * 12, -std::sin(a - 0.45) * 12);
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(colour);
-    painter_.drawPolygon(head);
     painter_.restore();
 }

@@ -37,7 +37,6 @@ public:
     void Waves(QPointF origin, qreal size, int litArcs, const QColor& lit, const QColor& dim);
     void Hourglass(const QRectF& area);
     void LightningBadge(QPointF centre, qreal radius);
-    void Arrow(QPointF from, QPointF to, const QColor& colour);
 
 private:
     void Antennas(const QRectF& body);

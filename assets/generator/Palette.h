@@ -14,7 +14,6 @@ inline const QColor kMist{238, 245, 249};
 inline const QColor kLine{201, 220, 230};
 inline const QColor kInk{28, 43, 57};
 inline const QColor kSlate{120, 138, 153};
-inline const QColor kCasing{247, 250, 252};
 inline const QColor kWanPort{36, 120, 214};
 inline const QColor kLanPort{240, 150, 50};
 inline const QColor kLed{52, 196, 107};
