@@ -6,7 +6,7 @@ namespace {
 
 using std::chrono::milliseconds;
 
-class emulator_Faults : public EmulatorTest {
+class EmulatorFaults : public EmulatorTest {
 protected:
     std::string NormalAnswer(std::string_view path)
     {
@@ -18,7 +18,7 @@ protected:
     }
 };
 
-TEST_F(emulator_Faults, RefuseClosesTheListenerUntilSwitchedBack)
+TEST_F(EmulatorFaults, RefuseClosesTheListenerUntilSwitchedBack)
 {
     config.fault = FaultMode::Refuse;
     StartEmulator();
@@ -29,7 +29,7 @@ TEST_F(emulator_Faults, RefuseClosesTheListenerUntilSwitchedBack)
     EXPECT_EQ(Send(RawHttpClient::Request("GET", "/main.html")).received.substr(0, 15), "HTTP/1.1 200 OK");
 }
 
-TEST_F(emulator_Faults, SilentReadsTheRequestAndNeverAnswers)
+TEST_F(EmulatorFaults, SilentReadsTheRequestAndNeverAnswers)
 {
     config.fault = FaultMode::Silent;
     StartEmulator();
@@ -40,7 +40,7 @@ TEST_F(emulator_Faults, SilentReadsTheRequestAndNeverAnswers)
     EXPECT_EQ(emulator->RecordedRequests().size(), 1U);
 }
 
-TEST_F(emulator_Faults, ResetSendsAPrefixThenResets)
+TEST_F(EmulatorFaults, ResetSendsAPrefixThenResets)
 {
     config.fault = FaultMode::Reset;
     StartEmulator();
@@ -52,7 +52,7 @@ TEST_F(emulator_Faults, ResetSendsAPrefixThenResets)
     EXPECT_EQ(normal.substr(0, reset.received.size()), reset.received);
 }
 
-TEST_F(emulator_Faults, GarbageIsNotHttpAndEndsNormally)
+TEST_F(EmulatorFaults, GarbageIsNotHttpAndEndsNormally)
 {
     config.fault = FaultMode::Garbage;
     StartEmulator();
@@ -62,7 +62,7 @@ TEST_F(emulator_Faults, GarbageIsNotHttpAndEndsNormally)
     EXPECT_NE(garbage.received.substr(0, 5), "HTTP/");
 }
 
-TEST_F(emulator_Faults, OversizedStreamsTenMegabytesAfterThePage)
+TEST_F(EmulatorFaults, OversizedStreamsTenMegabytesAfterThePage)
 {
     config.fault = FaultMode::Oversized;
     StartEmulator();
@@ -75,7 +75,7 @@ TEST_F(emulator_Faults, OversizedStreamsTenMegabytesAfterThePage)
     EXPECT_EQ(body.substr(0, page.size()), page);
 }
 
-TEST_F(emulator_Faults, SlowDripDeliversTheWholeAnswerInSmallPieces)
+TEST_F(EmulatorFaults, SlowDripDeliversTheWholeAnswerInSmallPieces)
 {
     config.fault = FaultMode::SlowDrip;
     config.dripGap = milliseconds(1);
@@ -86,7 +86,7 @@ TEST_F(emulator_Faults, SlowDripDeliversTheWholeAnswerInSmallPieces)
     EXPECT_GT(drip.reads, normal.size() / 4);
 }
 
-TEST_F(emulator_Faults, StopEndsHangingConnections)
+TEST_F(EmulatorFaults, StopEndsHangingConnections)
 {
     config.fault = FaultMode::Silent;
     StartEmulator();

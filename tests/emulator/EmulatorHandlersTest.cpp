@@ -9,9 +9,9 @@ struct WizardCase {
     std::string value; // decoded as the router stores it
 };
 
-class emulator_Handlers : public EmulatorTest {};
+class EmulatorHandlers : public EmulatorTest {};
 
-TEST_F(emulator_Handlers, WizardSubmissionsSetTypeAndFields)
+TEST_F(EmulatorHandlers, WizardSubmissionsSetTypeAndFields)
 {
     const WizardCase cases[] = {
         {"GO=wizard.asp&WANT=1&WANIP=203.0.113.5&WANMSK=255.255.255.0&WANGW=203.0.113.1&DNS1=9.9.9.9&DNS2=&WMAC=02:00:00:00:00:07",
@@ -32,7 +32,7 @@ TEST_F(emulator_Handlers, WizardSubmissionsSetTypeAndFields)
     }
 }
 
-TEST_F(emulator_Handlers, UnknownOrMissingWizardTypeChangesNothing)
+TEST_F(EmulatorHandlers, UnknownOrMissingWizardTypeChangesNothing)
 {
     StartEmulator();
     Post("/goform/WizardHandle", "GO=wizard.asp&WANT=7&WANIP=1.2.3.4");
@@ -43,7 +43,7 @@ TEST_F(emulator_Handlers, UnknownOrMissingWizardTypeChangesNothing)
     EXPECT_EQ(state.wizardSubmissions, 0);
 }
 
-TEST_F(emulator_Handlers, WizardMacAddressIsTakenOnlyWhenValid)
+TEST_F(EmulatorHandlers, WizardMacAddressIsTakenOnlyWhenValid)
 {
     StartEmulator();
     Post("/goform/WizardHandle", "GO=wizard.asp&WANT=2&WMAC=nonsense&hostName=");
@@ -52,7 +52,7 @@ TEST_F(emulator_Handlers, WizardMacAddressIsTakenOnlyWhenValid)
     EXPECT_EQ(emulator->State().wanMac, "02:AB:CD:EF:01:23");
 }
 
-TEST_F(emulator_Handlers, MacCloneSetsFlagAndAddressAndRebootsOnlyWhenAsked)
+TEST_F(EmulatorHandlers, MacCloneSetsFlagAndAddressAndRebootsOnlyWhenAsked)
 {
     StartEmulator();
     Post("/goform/AdvSetMacClone", "GO=mac_clone.asp&cloneEn=1&WMAC=02:11:22:33:44:55");
@@ -68,7 +68,7 @@ TEST_F(emulator_Handlers, MacCloneSetsFlagAndAddressAndRebootsOnlyWhenAsked)
     EXPECT_EQ(state.rebootCount, 1);
 }
 
-TEST_F(emulator_Handlers, WirelessAndSecurityFormsAreStoredDecoded)
+TEST_F(EmulatorHandlers, WirelessAndSecurityFormsAreStoredDecoded)
 {
     StartEmulator();
     Post("/goform/wirelessBasic",
@@ -82,7 +82,7 @@ TEST_F(emulator_Handlers, WirelessAndSecurityFormsAreStoredDecoded)
     EXPECT_EQ(state.security.Get("passphrase"), "a&b%c");
 }
 
-TEST_F(emulator_Handlers, OnlyWanConnectReconnects)
+TEST_F(EmulatorHandlers, OnlyWanConnectReconnects)
 {
     StartEmulator();
     Post("/goform/SysStatusHandle", "CMD=WAN_DISCON&GO=system_status.asp&action=1");
@@ -91,7 +91,7 @@ TEST_F(emulator_Handlers, OnlyWanConnectReconnects)
     EXPECT_EQ(emulator->State().reconnectCount, 1);
 }
 
-TEST_F(emulator_Handlers, HandlersRedirectToTheirGoPageWithoutHeaderInjection)
+TEST_F(EmulatorHandlers, HandlersRedirectToTheirGoPageWithoutHeaderInjection)
 {
     StartEmulator();
     EXPECT_NE(Post("/goform/APSecurity", "GO=wireless_security.asp&ssidIndex=0").find("\r\nLocation: /wireless_security.asp\r\n"),

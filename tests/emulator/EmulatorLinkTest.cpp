@@ -7,7 +7,7 @@ namespace {
 using std::chrono::milliseconds;
 using std::chrono::seconds;
 
-class emulator_Link : public EmulatorTest {
+class EmulatorLink : public EmulatorTest {
 protected:
     std::string CableLine() const
     {
@@ -25,7 +25,7 @@ struct LinkCase {
     std::string wanAddress;
 };
 
-TEST_F(emulator_Link, ComesUpByTypeAccountAndDelay)
+TEST_F(EmulatorLink, ComesUpByTypeAccountAndDelay)
 {
     const LinkCase cases[] = {
         {"WANT=2&WMAC=&hostName=", seconds(5), milliseconds(4999), "cableDSL=\"1\";", "0.0.0.0"},
@@ -50,7 +50,7 @@ TEST_F(emulator_Link, ComesUpByTypeAccountAndDelay)
     }
 }
 
-TEST_F(emulator_Link, ReconnectStartsTheDelayAgain)
+TEST_F(EmulatorLink, ReconnectStartsTheDelayAgain)
 {
     config.linkUpDelay = seconds(10);
     StartEmulator();
@@ -62,7 +62,7 @@ TEST_F(emulator_Link, ReconnectStartsTheDelayAgain)
     EXPECT_EQ(emulator->State().link, LinkState::Connected);
 }
 
-TEST_F(emulator_Link, RebootRefusesConnectionsThenComesBackWithTheSavedSettings)
+TEST_F(EmulatorLink, RebootRefusesConnectionsThenComesBackWithTheSavedSettings)
 {
     config.rebootDuration = seconds(30);
     config.linkUpDelay = seconds(5);

@@ -2,11 +2,11 @@
 
 namespace {
 
-class emulator_Pages : public EmulatorTest {};
+class EmulatorPages : public EmulatorTest {};
 
 // The page parsers of the library match these texts exactly: blanks around
 // "=" only for wanIP and the MAC variables, a character after each closing quote.
-TEST_F(emulator_Pages, StatusAndMacPagesCarryTheVariablesEarlyInAFewKilobytes)
+TEST_F(EmulatorPages, StatusAndMacPagesCarryTheVariablesEarlyInAFewKilobytes)
 {
     StartEmulator();
     struct PageCase {
@@ -33,7 +33,7 @@ TEST_F(emulator_Pages, StatusAndMacPagesCarryTheVariablesEarlyInAFewKilobytes)
     }
 }
 
-TEST_F(emulator_Pages, ModeSelectionAnswersTheConfiguredTextAsIs)
+TEST_F(EmulatorPages, ModeSelectionAnswersTheConfiguredTextAsIs)
 {
     for (const std::string detected : {"3\r\n", "", "9", "1"}) {
         SCOPED_TRACE(detected);
@@ -45,7 +45,7 @@ TEST_F(emulator_Pages, ModeSelectionAnswersTheConfiguredTextAsIs)
     }
 }
 
-TEST_F(emulator_Pages, EveryPathNeedsTheRightBasicCredentials)
+TEST_F(EmulatorPages, EveryPathNeedsTheRightBasicCredentials)
 {
     StartEmulator();
     struct AuthCase {
@@ -75,7 +75,7 @@ TEST_F(emulator_Pages, EveryPathNeedsTheRightBasicCredentials)
     EXPECT_EQ(emulator->State().wizardSubmissions, 0);
 }
 
-TEST_F(emulator_Pages, UnknownPathIsNotFound)
+TEST_F(EmulatorPages, UnknownPathIsNotFound)
 {
     StartEmulator();
     EXPECT_EQ(Send(RawHttpClient::Request("GET", "/nothing.asp")).received.substr(0, 22), "HTTP/1.1 404 Not Found");

@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(emulator_FormFields, DecodesLikeAWebServer)
+TEST(EmulatorFormFields, DecodesLikeAWebServer)
 {
     struct Case {
         std::string body;
@@ -34,7 +34,7 @@ TEST(emulator_FormFields, DecodesLikeAWebServer)
     }
 }
 
-TEST(emulator_CommandLine, ReadsEveryOption)
+TEST(EmulatorCommandLine, ReadsEveryOption)
 {
     const auto parsed = EmulatorCommandLine::Parse({"--address", "127.0.0.2", "--port=8080", "--user", "root",
                                                     "--password", "pw", "--detected-wan-type", "3", "--isp-user", "u",
@@ -55,7 +55,7 @@ TEST(emulator_CommandLine, ReadsEveryOption)
     EXPECT_EQ(config.dripGap.count(), 5);
 }
 
-TEST(emulator_CommandLine, RejectsWhatItDoesNotUnderstand)
+TEST(EmulatorCommandLine, RejectsWhatItDoesNotUnderstand)
 {
     for (const auto& arguments : std::vector<std::vector<std::string>>{
              {"--port", "70000"}, {"--port", "-1"}, {"--fault", "melt"}, {"--link-delay-ms", "soon"}, {"--bogus", "1"},
@@ -66,7 +66,7 @@ TEST(emulator_CommandLine, RejectsWhatItDoesNotUnderstand)
     EXPECT_TRUE(EmulatorCommandLine::Parse({"--help"}).showHelp);
 }
 
-TEST(emulator_CommandLine, HelpListsEveryOption)
+TEST(EmulatorCommandLine, HelpListsEveryOption)
 {
     const std::string help = EmulatorCommandLine::HelpText();
     for (const char* option : {"--address", "--port", "--user", "--password", "--detected-wan-type", "--isp-user",

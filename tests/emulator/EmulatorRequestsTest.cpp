@@ -4,9 +4,9 @@ namespace {
 
 using std::chrono::milliseconds;
 
-class emulator_Requests : public EmulatorTest {};
+class EmulatorRequests : public EmulatorTest {};
 
-TEST_F(emulator_Requests, RecordsTheExactBytesOfEachRequest)
+TEST_F(EmulatorRequests, RecordsTheExactBytesOfEachRequest)
 {
     StartEmulator();
     const std::string get = RawHttpClient::Request("GET", "/main.html");
@@ -18,7 +18,7 @@ TEST_F(emulator_Requests, RecordsTheExactBytesOfEachRequest)
     EXPECT_TRUE(emulator->RecordedRequests().empty());
 }
 
-TEST_F(emulator_Requests, MalformedRequestsGetAnErrorAndTheServerCarriesOn)
+TEST_F(EmulatorRequests, MalformedRequestsGetAnErrorAndTheServerCarriesOn)
 {
     StartEmulator();
     struct MalformedCase {
@@ -46,7 +46,7 @@ TEST_F(emulator_Requests, MalformedRequestsGetAnErrorAndTheServerCarriesOn)
     EXPECT_EQ(Send(RawHttpClient::Request("GET", "/main.html")).received.substr(0, 15), "HTTP/1.1 200 OK");
 }
 
-TEST_F(emulator_Requests, AnIncompleteRequestIsDroppedAfterTheTimeLimit)
+TEST_F(EmulatorRequests, AnIncompleteRequestIsDroppedAfterTheTimeLimit)
 {
     config.requestTimeout = milliseconds(100);
     StartEmulator();

@@ -9,7 +9,7 @@
 namespace {
 
 // The built library, loaded the way Setup loads it: by file and by export name.
-class router_integration_DynamicLibrary : public ::testing::Test {
+class RouterDynamicLibrary : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -45,7 +45,7 @@ protected:
     RouterEmulator emulator;
 };
 
-TEST_F(router_integration_DynamicLibrary, EveryOperationWorksThroughTheExports)
+TEST_F(RouterDynamicLibrary, EveryOperationWorksThroughTheExports)
 {
     EXPECT_EQ(router->CheckLogin(Endpoint()), 1);
     EXPECT_EQ(router->DetectWanType(Endpoint()), 2);
@@ -88,7 +88,7 @@ TEST_F(router_integration_DynamicLibrary, EveryOperationWorksThroughTheExports)
     EXPECT_EQ(state.rebootCount, 1);
 }
 
-TEST_F(router_integration_DynamicLibrary, RefusedLoginAndNullFree)
+TEST_F(RouterDynamicLibrary, RefusedLoginAndNullFree)
 {
     EXPECT_EQ(router->CheckLogin(RouterEndpoint{"127.0.0.1", emulator.Port(), "admin", "guess"}), 0);
     EXPECT_EQ(free(nullptr), 1);

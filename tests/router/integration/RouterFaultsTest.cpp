@@ -32,7 +32,7 @@ struct FaultCase {
     int submitResult;   // ConnectWan
 };
 
-class router_integration_Faults : public RouterIntegrationTest {
+class RouterFaults : public RouterIntegrationTest {
 protected:
     template <typename Operation>
     int Timed(Operation operation)
@@ -52,7 +52,7 @@ protected:
     }
 };
 
-TEST_F(router_integration_Faults, EachFaultGivesItsResultInTime)
+TEST_F(RouterFaults, EachFaultGivesItsResultInTime)
 {
     const FaultCase cases[] = {
         {FaultMode::Refuse, 0, -1, -1},
@@ -85,7 +85,7 @@ TEST_F(router_integration_Faults, EachFaultGivesItsResultInTime)
     }
 }
 
-TEST_F(router_integration_Faults, GarbageArrivesAsTheAnswerText)
+TEST_F(RouterFaults, GarbageArrivesAsTheAnswerText)
 {
     config.fault = FaultMode::Garbage;
     StartEmulator();
@@ -97,7 +97,7 @@ TEST_F(router_integration_Faults, GarbageArrivesAsTheAnswerText)
     EXPECT_EQ(router.DetectWanType(Endpoint()), 0);
 }
 
-TEST_F(router_integration_Faults, OversizedAnswerIsCutAtTheFirst8192BytesWithBoundedMemory)
+TEST_F(RouterFaults, OversizedAnswerIsCutAtTheFirst8192BytesWithBoundedMemory)
 {
     config.fault = FaultMode::Oversized;
     StartEmulator();
@@ -111,7 +111,7 @@ TEST_F(router_integration_Faults, OversizedAnswerIsCutAtTheFirst8192BytesWithBou
     EXPECT_EQ(router.GetCableStatus(Endpoint()), 1); // the page's values lie within those bytes
 }
 
-TEST_F(router_integration_Faults, ApplyWirelessSettingsReportsOnlyTheSecurityStep)
+TEST_F(RouterFaults, ApplyWirelessSettingsReportsOnlyTheSecurityStep)
 {
     config.fault = FaultMode::Refuse;
     StartEmulator();

@@ -4,9 +4,9 @@ namespace {
 
 using std::chrono::seconds;
 
-class router_integration_Operations : public RouterIntegrationTest {};
+class RouterOperations : public RouterIntegrationTest {};
 
-TEST_F(router_integration_Operations, CheckLoginAcceptsOnlyTheRouterCredentials)
+TEST_F(RouterOperations, CheckLoginAcceptsOnlyTheRouterCredentials)
 {
     StartEmulator();
     EXPECT_EQ(router.CheckLogin(Endpoint()), 1);
@@ -14,7 +14,7 @@ TEST_F(router_integration_Operations, CheckLoginAcceptsOnlyTheRouterCredentials)
     EXPECT_EQ(router.CheckLogin(RouterEndpoint{"127.0.0.1", emulator->Port(), "", ""}), 0);
 }
 
-TEST_F(router_integration_Operations, DetectWanTypeReadsTheFirstCharacter)
+TEST_F(RouterOperations, DetectWanTypeReadsTheFirstCharacter)
 {
     const std::pair<std::string, int> cases[] = {{"3\r\n", 3}, {"1", 1}, {"2", 2}, {"4", 4}, {"", -2}};
     for (const auto& [answer, expected] : cases) {
@@ -28,7 +28,7 @@ TEST_F(router_integration_Operations, DetectWanTypeReadsTheFirstCharacter)
     EXPECT_LE(router.DetectWanType(Endpoint()), 0); // shown as a failed detection
 }
 
-TEST_F(router_integration_Operations, ReadMacAddressesFillsTheFirstFourStrings)
+TEST_F(RouterOperations, ReadMacAddressesFillsTheFirstFourStrings)
 {
     StartEmulator();
     router.SetMacInfo(MacInfo{"", "", "", "", "kept-host"});
@@ -42,7 +42,7 @@ TEST_F(router_integration_Operations, ReadMacAddressesFillsTheFirstFourStrings)
     EXPECT_EQ(mac.hostName, "caller's");
 }
 
-TEST_F(router_integration_Operations, CableStatusFollowsTheLinkDelay)
+TEST_F(RouterOperations, CableStatusFollowsTheLinkDelay)
 {
     config.linkUpDelay = seconds(4);
     StartEmulator();
@@ -60,7 +60,7 @@ struct WanCase {
     std::string value;
 };
 
-TEST_F(router_integration_Operations, ApplyWanSettingsSetsTheRouterTypeAndFields)
+TEST_F(RouterOperations, ApplyWanSettingsSetsTheRouterTypeAndFields)
 {
     const WanCase cases[] = {
         {1, WanStaticIp, "WANIP", "203.0.113.5"},
@@ -85,7 +85,7 @@ TEST_F(router_integration_Operations, ApplyWanSettingsSetsTheRouterTypeAndFields
     }
 }
 
-TEST_F(router_integration_Operations, UnknownWanTypeSendsAPlainGet)
+TEST_F(RouterOperations, UnknownWanTypeSendsAPlainGet)
 {
     StartEmulator();
     router.SetRouterInfo(RouterInfo{"127.0.0.1", "admin", "qzmvx", 0});
@@ -95,14 +95,14 @@ TEST_F(router_integration_Operations, UnknownWanTypeSendsAPlainGet)
     EXPECT_EQ(emulator->State().wizardSubmissions, 0);
 }
 
-TEST_F(router_integration_Operations, ConnectWanMakesTheRouterReconnect)
+TEST_F(RouterOperations, ConnectWanMakesTheRouterReconnect)
 {
     StartEmulator();
     EXPECT_EQ(router.ConnectWan(Endpoint()), 1);
     EXPECT_EQ(emulator->State().reconnectCount, 1);
 }
 
-TEST_F(router_integration_Operations, ApplyWirelessSettingsSendsBothFormsAroundOnePause)
+TEST_F(RouterOperations, ApplyWirelessSettingsSendsBothFormsAroundOnePause)
 {
     StartEmulator();
     router.SetWirelessInfo(WirelessInfo{"Home Net", 6, 1, true});
@@ -128,7 +128,7 @@ TEST_F(router_integration_Operations, ApplyWirelessSettingsSendsBothFormsAroundO
     EXPECT_EQ(emulator->State().security.Get("security_mode"), "Disable");
 }
 
-TEST_F(router_integration_Operations, ApplyMacCloneRebootsAndTheRouterReturnsWithItsSettings)
+TEST_F(RouterOperations, ApplyMacCloneRebootsAndTheRouterReturnsWithItsSettings)
 {
     config.rebootDuration = seconds(30);
     StartEmulator();

@@ -14,9 +14,9 @@ const std::string kFixedLines =
     "Connection: Keep-Alive\r\n"
     "Authorization: Basic YWRtaW46cXptdng=\r\n";
 
-class router_integration_Wire : public RouterIntegrationTest {};
+class RouterWire : public RouterIntegrationTest {};
 
-TEST_F(router_integration_Wire, GetAndPostGoOutByteForByte)
+TEST_F(RouterWire, GetAndPostGoOutByteForByte)
 {
     StartEmulator();
     EXPECT_EQ(router.CheckLogin(Endpoint()), 1);

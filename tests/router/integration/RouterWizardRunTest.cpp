@@ -7,7 +7,7 @@ using std::chrono::seconds;
 
 // One PPPoE run as the wizard's worker drives the router: link check,
 // account check, save, reboot, then the result page's refreshes.
-class router_integration_WizardRun : public RouterIntegrationTest {
+class RouterWizardRun : public RouterIntegrationTest {
 protected:
     int PollCable(int rounds)
     {
@@ -24,7 +24,7 @@ protected:
     const RouterInfo routerInfo{"127.0.0.1", "admin", "qzmvx", 3};
 };
 
-TEST_F(router_integration_WizardRun, PppoeRunEndsWithTheWanUp)
+TEST_F(RouterWizardRun, PppoeRunEndsWithTheWanUp)
 {
     config.linkUpDelay = seconds(15);
     config.rebootDuration = seconds(25);
@@ -70,7 +70,7 @@ TEST_F(router_integration_WizardRun, PppoeRunEndsWithTheWanUp)
     EXPECT_EQ(emulator->State().rebootCount, 1);
 }
 
-TEST_F(router_integration_WizardRun, WrongPppoeAccountNeverBringsTheLinkUp)
+TEST_F(RouterWizardRun, WrongPppoeAccountNeverBringsTheLinkUp)
 {
     StartEmulator();
     router.SetRouterInfo(routerInfo);
