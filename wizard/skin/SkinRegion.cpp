@@ -1,8 +1,7 @@
 #include "SkinRegion.h"
 
-#include <QBitmap>
-#include <QPainter>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -55,12 +54,14 @@ QRegion RoundedRectRegion(QSize size, int ellipse)
 {
     if (size.isEmpty())
         return {};
-    QBitmap mask(size);
-    mask.fill(Qt::color0);
-    QPainter painter(&mask);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::color1);
-    painter.drawRoundedRect(QRect(QPoint(0, 0), size), ellipse / 2.0, ellipse / 2.0);
-    painter.end();
-    return QRegion(mask);
+    const int w = size.width();
+    const int h = size.height();
+    const int e = std::min({ellipse, w, h});
+    const int r = e / 2;
+    // Two crossing bands and a corner ellipse in each corner.
+    QRegion region(r, 0, w - 2 * r, h);
+    region += QRegion(0, r, w, h - 2 * r);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(w - e, 0), QPoint(0, h - e), QPoint(w - e, h - e)})
+        region += QRegion(corner.x(), corner.y(), e, e, QRegion::Ellipse);
+    return region;
 }
