@@ -13,6 +13,7 @@ function(corvane_add_test name)
     set(labels "")
     if(ARG_THREADS)
         set(labels thread)
+        set_property(GLOBAL APPEND PROPERTY CORVANE_THREAD_TESTS ${name})
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
@@ -21,3 +22,10 @@ function(corvane_add_test name)
 endfunction()
 
 include(GoogleTest)
+
+# After every folder is added: one target that builds just the tests that
+# also run under ThreadSanitizer.
+function(corvane_add_thread_tests_target)
+    get_property(tests GLOBAL PROPERTY CORVANE_THREAD_TESTS)
+    add_custom_target(thread_tests DEPENDS ${tests})
+endfunction()
