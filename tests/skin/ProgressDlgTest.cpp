@@ -100,6 +100,24 @@ TEST_F(SkinProgressTest, ProgressPicturesCycleWithTheTicks)
     ASSERT_TRUE(finished.wait(5000));
 }
 
+TEST_F(SkinProgressTest, PictureStopsChangingAfterTheLastAnimatedTick)
+{
+    GatedWork work;
+    CProgressDlg progress(5, [&work] { return work.Run(); }, language);
+    progress.open();
+    for (int tick = 1; tick <= 3566; ++tick)
+        progress.OnTimerTick();
+    EXPECT_EQ(progress.CurrentPicture(), 3566 % 5 + 1);
+    for (int tick = 0; tick < 4; ++tick)
+        progress.OnTimerTick();
+    EXPECT_EQ(progress.CurrentPicture(), 3566 % 5 + 1);
+    EXPECT_TRUE(progress.isVisible());
+    QSignalSpy finished(&progress, &QDialog::finished);
+    work.Release(std::nullopt);
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(progress.Result(), 0);
+}
+
 TEST_F(SkinProgressTest, ProgressTextKeysFollowTheTask)
 {
     const std::pair<int, const char*> cases[] = {{1, "prg_link"},  {2, "prg_auto"}, {3, "prg_check"},

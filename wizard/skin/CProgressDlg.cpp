@@ -94,7 +94,7 @@ void CProgressDlg::StartWorker()
         return;
     try {
         worker_ = std::thread([this] {
-            const std::optional<int> result = work_();
+            const std::optional<int> result = work_ ? work_() : std::nullopt;
             if (result)
                 result_.store(*result);
             QMetaObject::invokeMethod(this, [this] { OnWorkerFinished(); }, Qt::QueuedConnection);
