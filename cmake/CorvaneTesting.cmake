@@ -1,28 +1,27 @@
 # corvane_add_test(name SOURCES ... LIBS ... [GUI] [THREADS])
-# One GoogleTest executable, its cases registered with CTest one by one.
-# GUI tests run on Qt's offscreen platform; THREADS tests also run under
-# ThreadSanitizer (ctest label "thread").
+# One GoogleTest executable, its cases registered with CTest one by one as
+# "<name>.<Suite>.<Case>". GUI tests run on Qt's offscreen platform; THREADS
+# tests also run under ThreadSanitizer (ctest label "thread").
 function(corvane_add_test name)
     cmake_parse_arguments(ARG "GUI;THREADS" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE corvane_options GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
-    # One variable only: gtest_discover_tests splits list-valued properties.
-    set(env "")
+    # Test discovery drops empty values and splits lists, so add each
+    # property only when it has exactly one value.
+    set(properties TIMEOUT 120)
     if(ARG_GUI)
-        set(env "QT_QPA_PLATFORM=offscreen")
+        list(APPEND properties ENVIRONMENT QT_QPA_PLATFORM=offscreen)
     endif()
-    set(labels "")
     if(ARG_THREADS)
-        set(labels thread)
+        list(APPEND properties LABELS thread)
         set_property(GLOBAL APPEND PROPERTY CORVANE_THREAD_TESTS ${name})
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
         TEST_PREFIX "${name}."
-        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120 LABELS "${labels}")
+        PROPERTIES ${properties})
 endfunction()
-
-include(GoogleTest)
 
 # After every folder is added: one target that builds just the tests that
 # also run under ThreadSanitizer.
@@ -30,3 +29,5 @@ function(corvane_add_thread_tests_target)
     get_property(tests GLOBAL PROPERTY CORVANE_THREAD_TESTS)
     add_custom_target(thread_tests DEPENDS ${tests})
 endfunction()
+
+include(GoogleTest)
