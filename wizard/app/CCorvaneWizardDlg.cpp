@@ -1,0 +1,284 @@
+#include "CCorvaneWizardDlg.h"
+
+#include "CAboutDlg.h"
+#include "CDlgMessageBox.h"
+#include "CLookInfo.h"
+#include "CProgressDlg.h"
+#include "DialogBuilder.h"
+#include "FrameButtons.h"
+#include "FrameControls.h"
+#include "FrameKeyFilter.h"
+#include "FrameLook.h"
+#include "ManualFile.h"
+#include "ProgramFolder.h"
+#include "ScreenDpi.h"
+#include "SettingsReader.h"
+#include "TranslateDialog.h"
+#include "WizardExit.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+
+constexpr int kFrameTemplate = 102;
+
+QIcon ProgramIcon()
+{
+    return QIcon(ResolveProgramPath(GetProgramFolder() + QStringLiteral("Skin\\logo.ico")));
+}
+
+} // namespace
+
+CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWidget* parent)
+    : CPolygonDialog(kFrameTemplate, parent)
+    , data_(dependencies.data)
+    , adapters_(dependencies.adapters)
+    , openUrl_(dependencies.openUrl)
+    , sleeper_(dependencies.sleeper, ReadWaitScalePercent())
+    , flow_(dependencies.data)
+{
+    data_.router = dependencies.router;
+    SetSkinBitmap(GetProgramFolder() + QStringLiteral("Skin\\dlgMainUI.bmp"), kSkinKeyColor);
+    CDlgMessageBox::SetLanguageTable(&data_.language);
+    new FrameKeyFilter(this);
+    ConnectButtons();
+}
+
+// The pages go first: the result page's refresh thread must end while the
+// router object it reads is still there.
+CCorvaneWizardDlg::~CCorvaneWizardDlg()
+{
+    pages_.Clear();
+    CDlgMessageBox::SetLanguageTable(nullptr);
+}
+
+void CCorvaneWizardDlg::ConnectButtons()
+{
+    const auto onClick = [this](int id, auto handler) {
+        if (auto* button = FindControlAs<QAbstractButton>(this, id))
+            connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    onClick(FrameControl::Next, &CCorvaneWizardDlg::NextStep);
+    onClick(FrameControl::Back, &CCorvaneWizardDlg::PreviousStep);
+    onClick(FrameControl::Exit, &QWidget::close);
+    onClick(FrameControl::Manual, &CCorvaneWizardDlg::OpenManual);
+    onClick(FrameControl::WebLink, &CCorvaneWizardDlg::OpenWebLink);
+}
+
+void CCorvaneWizardDlg::OnInitDialog()
+{
+    setWindowTitle(data_.language.GetText(QStringLiteral("App Name")));
+    setWindowIcon(ProgramIcon());
+    SetScreenDpi(logicalDpiY());
+    if (ScreenDpi() != 96) {
+        relayout_.Apply(this, kFrameTemplate, 96.0);
+        NarrowBottomRow(this);
+    }
+    ReadRouterLogin();
+    ApplyFrameLook(this);
+    RefreshFrameTexts();
+    CarryOut(flow_.Start(ReadSetting(QStringLiteral("Multi Language"), QStringLiteral("0"), 128)));
+}
+
+void CCorvaneWizardDlg::ReadRouterLogin()
+{
+    const auto read = [](const char* key, const char* defaultValue) {
+        return ReadSetting(QString::fromLatin1(key), QString::fromLatin1(defaultValue), 128).toStdString();
+    };
+    data_.routerInfo.address = read("LAN IP", "192.168.0.1");
+    data_.routerInfo.userName = read("User Name", "admin");
+    data_.routerInfo.password = read("Password", "qzmvx");
+    data_.language.SetLanguageFile(ReadSetting(QStringLiteral("Default Language"), QStringLiteral("English.ini"), 128));
+}
+
+// Translates the frame's own controls and hides the optional ones a
+// language file sets to "[~NULL~]".
+void CCorvaneWizardDlg::RefreshFrameTexts()
+{
+    ResetFrameCaptions(this);
+    TranslateDialog(this, data_.language);
+    HideEmptyFrameLabels(this, data_.language);
+}
+
+QRect CCorvaneWizardDlg::PageArea() const
+{
+    const QWidget* area = FindControl(this, FrameControl::PageArea);
+    return area ? area->geometry() : rect();
+}
+
+void CCorvaneWizardDlg::ShowPage(int page)
+{
+    const QRect area = PageArea();
+    SetButtons(page);
+    if (page == PageLanguage) {
+        ShowLanguagePage(area);
+        return;
+    }
+    for (int index = 0; index < pages_.Count(); ++index) {
+        QWidget* each = pages_.Page(index);
+        each->setGeometry(area);
+        each->setVisible(index == page);
+    }
+    update();
+}
+
+void CCorvaneWizardDlg::ShowLanguagePage(const QRect& pageArea)
+{
+    if (!languagePage_)
+        languagePage_ = WizardPages::CreateLanguagePage(this, *this);
+    languagePage_->setGeometry(pageArea);
+    languagePage_->show();
+}
+
+void CCorvaneWizardDlg::SetButtons(int page)
+{
+    ShowFrameButtons(this, ButtonsForPage(page), data_.language);
+}
+
+void CCorvaneWizardDlg::NextStep()
+{
+    CarryOut(flow_.Next());
+}
+
+void CCorvaneWizardDlg::PreviousStep()
+{
+    CarryOut(flow_.Back());
+}
+
+void CCorvaneWizardDlg::ChooseConnectionType(int wanType)
+{
+    CarryOut(flow_.ChooseConnectionType(wanType));
+}
+
+void CCorvaneWizardDlg::LeaveConnectionTypePage()
+{
+    CarryOut(flow_.LeaveConnectionTypePage());
+}
+
+void CCorvaneWizardDlg::LanguageChosen()
+{
+    if (languagePage_)
+        languagePage_->hide();
+    RefreshFrameTexts();
+    CarryOut(flow_.LanguageChosen());
+}
+
+// Answers the flow's questions until it names a page, stays or finishes.
+void CCorvaneWizardDlg::CarryOut(FlowAction action)
+{
+    for (;;) {
+        switch (action.kind) {
+        case FlowAction::Kind::ShowPage:
+            // The welcome page is the first shown after the language is known.
+            if (action.page == PageWelcome && pages_.Count() == 0)
+                pages_.Create(this, *this);
+            if (!action.title.isEmpty())
+                pages_.SetPptpTitle(action.title);
+            ShowPage(action.page);
+            return;
+        case FlowAction::Kind::Stay:
+            return;
+        case FlowAction::Kind::FinishWizard:
+            FinishWizard();
+            return;
+        default:
+            action = flow_.Continue(Continue(action));
+        }
+    }
+}
+
+int CCorvaneWizardDlg::Continue(const FlowAction& action)
+{
+    switch (action.kind) {
+    case FlowAction::Kind::CollectPage:
+        return pages_.Collect(action.page) ? 1 : 0;
+    case FlowAction::Kind::RunTask:
+        return RunProgressTask(action.task).value_or(0);
+    case FlowAction::Kind::ShowMessage:
+        return ShowMessage(action.message);
+    case FlowAction::Kind::ShowConnectFailed:
+        ShowConnectFailed();
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+std::optional<int> CCorvaneWizardDlg::RunProgressTask(int task)
+{
+    // Written on the worker thread; read only after the dialog saw the work end.
+    std::optional<int> result;
+    const auto work = [this, task, &result] {
+        result = ::RunProgressTask(task, data_, sleeper_, adapters_);
+        return result;
+    };
+    CProgressDlg progress(task, work, data_.language);
+    progress.exec();
+    return result;
+}
+
+int CCorvaneWizardDlg::ShowMessage(const UserMessage& message)
+{
+    const MessageBoxText text = TranslateMessage(message, data_.language);
+    return ShowMessageBox(text.boxType, text.caption, text.message);
+}
+
+void CCorvaneWizardDlg::ShowConnectFailed()
+{
+    CLookInfo dialog(data_.language, this);
+    dialog.exec();
+}
+
+void CCorvaneWizardDlg::closeEvent(QCloseEvent* event)
+{
+    const std::optional<int> exitCode = ExitCodeForAnswer(ShowMessage(ExitQuestion()));
+    if (!exitCode) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    EndWizard(*exitCode);
+}
+
+void CCorvaneWizardDlg::FinishWizard()
+{
+    OpenWebLink();
+    EndWizard(FinishExitCode);
+}
+
+void CCorvaneWizardDlg::EndWizard(int exitCode)
+{
+    exitCode_ = exitCode;
+    pages_.Clear();
+    done(exitCode);
+}
+
+void CCorvaneWizardDlg::OpenWebLink()
+{
+    if (openUrl_)
+        openUrl_(QUrl::fromUserInput(data_.language.GetText(QStringLiteral("webURL"))));
+}
+
+void CCorvaneWizardDlg::OpenManual()
+{
+    const QString file = ResolveProgramPath(ManualFileForSettings(data_.language));
+    if (openUrl_ && QFileInfo::exists(file))
+        openUrl_(QUrl::fromLocalFile(file));
+}
+
+void CCorvaneWizardDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("About (&A)..."), this, &CCorvaneWizardDlg::ShowAboutBox);
+    menu.exec(event->globalPos());
+}
+
+void CCorvaneWizardDlg::ShowAboutBox()
+{
+    CAboutDlg about(data_.language, windowIcon(), this);
+    about.exec();
+}

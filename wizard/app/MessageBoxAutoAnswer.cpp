@@ -1,0 +1,33 @@
+#include "MessageBoxAutoAnswer.h"
+
+#include "AutoAnswer.h"
+#include "CDlgMessageBox.h"
+#include "DialogBuilder.h"
+#include "TranslateDialog.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace {
+
+constexpr int kCaptionLine = 1211;
+constexpr int kMessageText = 1212;
+
+} // namespace
+
+MessageBoxAutoAnswer::MessageBoxAutoAnswer(int answer, QObject* parent) : QObject(parent), answer_(answer)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool MessageBoxAutoAnswer::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<CDlgMessageBox*>(watched);
+    if (box && event->type() == QEvent::Show) {
+        ReportAutoAnsweredBox(ControlCaption(FindControl(box, kCaptionLine)),
+                              ControlCaption(FindControl(box, kMessageText)));
+        // Ended from its own modal loop, once that loop runs.
+        QMetaObject::invokeMethod(box, [box, answer = answer_] { box->done(answer); }, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
