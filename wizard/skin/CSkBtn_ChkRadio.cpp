@@ -1,5 +1,6 @@
 #include "CSkBtn_ChkRadio.h"
 
+#include "CSkChoiceAccessible.h"
 #include "ControlId.h"
 #include "TextFormat.h"
 
@@ -12,6 +13,7 @@ CSkBtn_ChkRadio::CSkBtn_ChkRadio(Kind kind, QWidget* parent)
 {
     setCheckable(true);
     setAutoExclusive(false);
+    CSkChoiceAccessible::Install();
     InitButton();
 }
 

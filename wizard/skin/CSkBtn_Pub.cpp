@@ -23,6 +23,8 @@ CSkBtn_Pub::CSkBtn_Pub(int stateCount, QWidget* parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Tab reaches every skinned button; a mouse click leaves focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void CSkBtn_Pub::InitButton()
@@ -265,12 +267,27 @@ void CSkBtn_Pub::paintEvent(QPaintEvent*)
     DrawBackground(painter);
     DrawCaption(painter);
     DrawFrame(painter);
-    if (hasFocus() && showFocus_ && !isDown()) {
+    if (hasFocus() && !isDown())
+        DrawFocusRing(painter);
+}
+
+// Even where the look turns the focus rectangle off, a keyboard user has to
+// see which control Tab reached: then a dashed ring hugs the control's edge.
+void CSkBtn_Pub::DrawFocusRing(QPainter& painter)
+{
+    if (showFocus_) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
         option.rect = rect().adjusted(3, 3, -3, -3);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        return;
     }
+    const QRect ring = rect().adjusted(0, 0, -1, -1);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(ring);
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.drawRect(ring);
 }
 
 void CSkBtn_Pub::StateChanged()

@@ -59,6 +59,7 @@ protected:
     virtual void DrawBackground(QPainter& painter);
     virtual void DrawCaption(QPainter& painter);
     virtual void DrawStandardLook();
+    void DrawFocusRing(QPainter& painter);
     // Runs the default look of the class that calls it; each class calls it
     // at the end of its own constructor.
     void InitButton();

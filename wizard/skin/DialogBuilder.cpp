@@ -9,6 +9,7 @@
 #include "CSkStatic.h"
 #include "ControlId.h"
 #include "DialogTemplate.h"
+#include "KeyboardOrder.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -78,6 +79,19 @@ QWidget* CreateControl(const DialogItem& item, QWidget* parent)
     }
 }
 
+bool IsField(ControlKind kind)
+{
+    return kind == ControlKind::Edit || kind == ControlKind::ComboBox || kind == ControlKind::IpAddress;
+}
+
+// A label written just before a field names it, for screen readers.
+void TieLabelToField(QWidget* previous, const DialogItem* previousItem, QWidget* control, const DialogItem& item)
+{
+    auto* label = qobject_cast<QLabel*>(previous);
+    if (label && previousItem->kind == ControlKind::Static && IsField(item.kind))
+        label->setBuddy(control);
+}
+
 } // namespace
 
 QFont TemplateFont(const DialogTemplate& dialogTemplate, double dpi)
@@ -94,8 +108,13 @@ bool BuildDialogFromTemplate(QWidget* dialog, int templateId)
         return false;
     dialog->setFont(TemplateFont(*dialogTemplate, 96.0));
     dialog->setFixedSize(DialogUnitsToPixels({0, 0, dialogTemplate->cx, dialogTemplate->cy}).size());
+    QWidget* previous = nullptr;
+    const DialogItem* previousItem = nullptr;
     for (const DialogItem& item : dialogTemplate->items) {
         QWidget* control = CreateControl(item, dialog);
+        TieLabelToField(previous, previousItem, control, item);
+        previous = control;
+        previousItem = &item;
         SetControlId(control, item.id);
         control->setObjectName(QStringLiteral("control%1").arg(item.id));
         control->setProperty(kGroupStartProperty, (item.style & ItemStyle::kGroupStart) != 0);
@@ -103,6 +122,7 @@ bool BuildDialogFromTemplate(QWidget* dialog, int templateId)
         if (item.style & ItemStyle::kHidden)
             control->setHidden(true);
     }
+    SetReadingTabOrder(dialog);
     return true;
 }
 
