@@ -16,10 +16,10 @@ std::string PageHead(std::string_view title)
 {
     return "<html>\n<head>\n<title>" + std::string(title) +
            "</title>\n"
-           "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">\n"
+           "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
            "<meta http-equiv=\"Pragma\" content=\"no-cache\">\n"
            "<link rel=\"stylesheet\" href=\"css/screen.css\" type=\"text/css\">\n"
-           "<script src=\"js/gozila.js\"></script>\n"
+           "<script src=\"js/common.js\"></script>\n"
            "<script src=\"js/menu.js\"></script>\n";
 }
 
