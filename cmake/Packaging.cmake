@@ -1,0 +1,1 @@
+# Packaging of the program folder as a Debian package.
