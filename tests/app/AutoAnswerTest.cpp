@@ -17,6 +17,11 @@ struct EnvironmentCase {
     std::optional<int> answer;
 };
 
+void PrintTo(const EnvironmentCase& environment, std::ostream* out)
+{
+    *out << (environment.value ? environment.value : "(unset)");
+}
+
 class AppAutoAnswerEnvironment : public ::testing::TestWithParam<EnvironmentCase> {
 protected:
     void TearDown() override { qunsetenv("CORVANE_AUTO_ANSWER"); }

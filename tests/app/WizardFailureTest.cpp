@@ -57,6 +57,11 @@ struct LinkFailure {
     FaultMode fault;
 };
 
+void PrintTo(const LinkFailure& failure, std::ostream* out)
+{
+    *out << failure.name;
+}
+
 } // namespace
 
 class LinkCheckFailure : public WizardRun, public ::testing::WithParamInterface<LinkFailure> {};
@@ -171,6 +176,11 @@ struct ManualCase {
     const char* existingFile; // empty: no manual in the folder
     bool opened;
 };
+
+void PrintTo(const ManualCase& manual, std::ostream* out)
+{
+    *out << manual.name;
+}
 
 class ManualButton : public WizardRun, public ::testing::WithParamInterface<ManualCase> {};
 

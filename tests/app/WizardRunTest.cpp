@@ -50,6 +50,11 @@ struct ConnectionRun {
     void (FullRun::*fill)();
 };
 
+void PrintTo(const ConnectionRun& run, std::ostream* out)
+{
+    *out << run.name;
+}
+
 } // namespace
 
 class FullRun : public WizardRun, public ::testing::WithParamInterface<ConnectionRun> {
