@@ -1,0 +1,167 @@
+#include "X11Session.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <thread>
+
+namespace {
+
+constexpr int kToolTimeoutMs = 10000;
+
+bool HasTool(const char* name)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(name)).isEmpty();
+}
+
+bool DisplayTaken(int number)
+{
+    return QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))
+        || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
+}
+
+} // namespace
+
+bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit)
+{
+    const QDeadlineTimer deadline(limit);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20)); // real-wait: polling other processes
+    }
+    return true;
+}
+
+X11Session::~X11Session()
+{
+    StopServer();
+}
+
+// Terminated rather than killed, so the server removes its lock file.
+void X11Session::StopServer()
+{
+    if (server_ && server_->state() != QProcess::NotRunning) {
+        server_->terminate();
+        if (!server_->waitForFinished(kToolTimeoutMs)) {
+            server_->kill();
+            server_->waitForFinished(kToolTimeoutMs);
+        }
+    }
+}
+
+QString X11Session::MissingTools()
+{
+    QStringList missing;
+    for (const char* tool : {"Xvfb", "xdotool"}) {
+        if (!HasTool(tool))
+            missing << QString::fromLatin1(tool);
+    }
+    return missing.join(QStringLiteral(", "));
+}
+
+bool X11Session::Start()
+{
+    for (int number = 90; number < 190; ++number) {
+        if (DisplayTaken(number))
+            continue;
+        server_ = std::make_unique<QProcess>();
+        server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server_->start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"),
+                                                 QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                                                 QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!server_->waitForStarted(kToolTimeoutMs))
+            return false;
+        // Without an event loop the process state is only updated by the waits.
+        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
+        const bool up = PollUntil([&] { return QFile::exists(socket) || server_->waitForFinished(0); },
+                                  std::chrono::seconds(10));
+        if (up && server_->state() == QProcess::Running) {
+            display_ = QStringLiteral(":%1").arg(number);
+            return true;
+        }
+        StopServer();
+    }
+    return false;
+}
+
+QString X11Session::XdoTool(const QStringList& arguments) const
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display_);
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(kToolTimeoutMs)) {
+        tool.kill();
+        tool.waitForFinished(kToolTimeoutMs);
+        return {};
+    }
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+QStringList X11Session::WindowsOf(qint64 pid) const
+{
+    const QString out = XdoTool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                 QString::number(pid)});
+    return out.split(u'\n', Qt::SkipEmptyParts);
+}
+
+// A window that has only just been mapped may refuse the focus; keys sent
+// then would be lost, so the focus is checked and asked for again.
+bool X11Session::FocusWindow(const QString& window) const
+{
+    return PollUntil(
+        [&] {
+            XdoTool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+            return XdoTool({QStringLiteral("getwindowfocus")}) == window;
+        },
+        std::chrono::seconds(10));
+}
+
+QString X11Session::WindowSize(const QString& window) const
+{
+    QString width;
+    QString height;
+    const QString shell = XdoTool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    for (const QString& line : shell.split(u'\n')) {
+        if (line.startsWith(QStringLiteral("WIDTH=")))
+            width = line.mid(6);
+        else if (line.startsWith(QStringLiteral("HEIGHT=")))
+            height = line.mid(7);
+    }
+    return width + u'x' + height;
+}
+
+void X11Session::Keys(const QStringList& keys) const
+{
+    XdoTool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")} + keys);
+}
+
+void X11Session::Type(const QString& text) const
+{
+    XdoTool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+}
+
+void X11Session::Screenshot(const QString& directory, const QString& name) const
+{
+    QDir().mkpath(directory);
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display_);
+    tool.setProcessEnvironment(environment);
+    if (HasTool("import"))
+        tool.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                              QDir(directory).filePath(name + QStringLiteral(".png"))});
+    else if (HasTool("xwd"))
+        tool.start(QStringLiteral("xwd"), {QStringLiteral("-root"), QStringLiteral("-silent"), QStringLiteral("-out"),
+                                           QDir(directory).filePath(name + QStringLiteral(".xwd"))});
+    else
+        return;
+    if (!tool.waitForFinished(kToolTimeoutMs)) {
+        tool.kill();
+        tool.waitForFinished(kToolTimeoutMs);
+    }
+}
