@@ -1,13 +1,23 @@
 #include "RouterState.h"
 
-#include <regex>
+#include <cctype>
 
 namespace {
 
+// Six two-digit hexadecimal groups separated by colons.
 bool IsMacText(const std::string& text)
 {
-    static const std::regex pattern("([0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}");
-    return std::regex_match(text, pattern);
+    if (text.size() != 17) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool separator = i % 3 == 2;
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (separator ? c != ':' : !std::isxdigit(c)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
