@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <chrono>
 #include <cstdio>
@@ -50,13 +51,17 @@ bool WaitForWindow(const VirtualDisplay& display, const QProcess& setup)
     return true;
 }
 
-std::optional<StartupRun> MeasureOnce(const VirtualDisplay& display, std::uint16_t port)
+// Each run has a display of its own, started before the clock runs.
+std::optional<StartupRun> MeasureOnce(std::uint16_t port)
 {
     const ProgramCopy program(QStringLiteral(SETUP_PROGRAM_DIR), port);
-    if (!program.IsReady())
+    VirtualDisplay display;
+    if (!program.IsReady() || !display.Start())
         return std::nullopt;
+    const QTemporaryDir runtime;
     QProcess setup;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     environment.insert(QStringLiteral("DISPLAY"), display.Name());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     setup.setProcessEnvironment(environment);
@@ -83,17 +88,15 @@ int main(int argc, char** argv)
         std::printf("start-up not measured: %s missing\n", qPrintable(missing));
         return 1;
     }
-    VirtualDisplay display;
-    if (!display.Start()) {
-        std::puts("start-up not measured: no virtual display came up");
-        return 1;
-    }
     RouterEmulator emulator;
     const std::uint16_t port = emulator.Start();
     std::vector<double> frames;
     std::vector<long> peaks;
     for (int i = 0; i < kRuns; ++i) {
-        const auto run = MeasureOnce(display, port);
+        // A display lost to a busy machine gets one more try.
+        auto run = MeasureOnce(port);
+        if (!run)
+            run = MeasureOnce(port);
         if (!run) {
             std::puts("Setup did not show a window in time");
             return 1;

@@ -1,20 +1,7 @@
 #include "VirtualDisplay.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QStandardPaths>
-
-namespace {
-
-constexpr int kFirstDisplay = 180;
-constexpr int kLastDisplay = 260;
-
-QString SocketOf(int number)
-{
-    return QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-}
-
-} // namespace
 
 VirtualDisplay::~VirtualDisplay()
 {
@@ -43,29 +30,26 @@ QString VirtualDisplay::MissingTools()
     return missing.join(u' ');
 }
 
+// Xvfb picks a free display and writes its number once it accepts clients.
 bool VirtualDisplay::Start()
 {
-    for (int number = kFirstDisplay; number <= kLastDisplay; ++number) {
-        if (QFile::exists(SocketOf(number)) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            continue;
-        const QString name = QStringLiteral(":%1").arg(number);
-        server_.start(QStringLiteral("Xvfb"), {name, QStringLiteral("-screen"), QStringLiteral("0"),
-                                               QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                                               QStringLiteral("tcp")});
-        if (!server_.waitForStarted(10000))
-            return false;
-        const QDeadlineTimer limit(10000);
-        // Waiting on the process also notices a server that gave up.
-        bool ended = false;
-        while (!QFile::exists(SocketOf(number)) && !ended && !limit.hasExpired())
-            ended = server_.waitForFinished(20);
-        if (QFile::exists(SocketOf(number)) && server_.state() == QProcess::Running) {
-            name_ = name;
-            return true;
-        }
-        Stop();
+    server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                           QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!server_.waitForStarted(10000))
+        return false;
+    const QDeadlineTimer limit(10000);
+    QByteArray number;
+    while (!number.endsWith('\n') && server_.state() == QProcess::Running && !limit.hasExpired()) {
+        server_.waitForReadyRead(100);
+        number += server_.readAllStandardOutput();
     }
-    return false;
+    if (!number.endsWith('\n')) {
+        Stop();
+        return false;
+    }
+    name_ = u':' + QString::fromLatin1(number.trimmed());
+    return true;
 }
 
 bool VirtualDisplay::HasVisibleWindow(qint64 pid) const

@@ -15,7 +15,7 @@ public:
 
     // Empty when Xvfb and xdotool are on the PATH; else what is missing.
     static QString MissingTools();
-    // Starts Xvfb on the first free display number; false when none came up.
+    // Starts Xvfb on a free display number; false when none came up.
     bool Start();
     QString Name() const { return name_; }
     // Whether the process has a visible window on this display.
