@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QtEndian>
 
 namespace {
 
@@ -20,8 +19,20 @@ struct IconFile {
     std::vector<IconEntry> entries;
 };
 
-int Le16(const QByteArray& d, qsizetype at) { return qFromLittleEndian<quint16>(d.constData() + at); }
-qint64 Le32(const QByteArray& d, qsizetype at) { return qFromLittleEndian<quint32>(d.constData() + at); }
+// Bytes past the end read as 0: the callers check sizes first, and this keeps
+// the optimiser from doubting it.
+quint32 LittleEndian(const QByteArray& d, qsizetype at, int bytes) {
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        value <<= 8;
+        if (at + i < d.size()) {
+            value |= static_cast<unsigned char>(d.at(at + i));
+        }
+    }
+    return value;
+}
+int Le16(const QByteArray& d, qsizetype at) { return static_cast<int>(LittleEndian(d, at, 2)); }
+qint64 Le32(const QByteArray& d, qsizetype at) { return LittleEndian(d, at, 4); }
 
 IconFile ReadIconFile(const char* name) {
     QFile file(QStringLiteral(CORVANE_PROGRAM_DIR "/Skin/") + QLatin1String(name));
