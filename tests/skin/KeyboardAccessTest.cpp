@@ -15,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -86,6 +88,48 @@ TEST(SkinKeyboardTest, AddressEntryIsReachedOctetByOctet)
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(order[i]->parentWidget(), address) << i;
     EXPECT_EQ(order[4]->objectName(), "after");
+}
+
+// A page inside a frame is read as a whole where it sits, and its own
+// controls in their reading order, whatever order they were made in.
+TEST(SkinKeyboardTest, NestedPageIsReadInPlaceAndInItsOwnOrder)
+{
+    QWidget frame;
+    Place<CSkBtn_Pic>(frame, "next", {300, 250, 80, 30});
+    auto* page = Place<QWidget>(frame, "page", {0, 0, 400, 200});
+    Place<CSkEdit>(*page, "second", {10, 60, 100, 24});
+    Place<CSkEdit>(*page, "first", {10, 20, 100, 24});
+    QStringList names;
+    for (const QWidget* control : ReadingOrder(&frame))
+        names << control->objectName();
+    EXPECT_EQ(names, (QStringList{"first", "second", "next"}));
+}
+
+TEST(SkinKeyboardTest, FirstEntryControlPassesOverWhatCannotBeFilledIn)
+{
+    struct Case {
+        const char* name;
+        std::function<void(QWidget*)> spoil;
+    };
+    const Case cases[] = {
+        {"usable", [](QWidget*) {}},
+        {"hidden", [](QWidget* w) { w->hide(); }},
+        {"disabled", [](QWidget* w) { w->setEnabled(false); }},
+        {"read-only", [](QWidget* w) { static_cast<CSkEdit*>(w)->setReadOnly(true); }},
+    };
+    for (const Case& each : cases) {
+        QWidget dialog;
+        auto* top = Place<CSkEdit>(dialog, "top", {10, 20, 100, 24});
+        Place<CSkEdit>(dialog, "below", {10, 60, 100, 24});
+        each.spoil(top);
+        const QWidget* first = FirstEntryControl(&dialog);
+        ASSERT_NE(first, nullptr) << each.name;
+        EXPECT_EQ(first->objectName(), QString::fromLatin1(std::string_view(each.name) == "usable" ? "top" : "below"))
+            << each.name;
+    }
+    QWidget empty;
+    Place<CSkStatic>(empty, "label", {10, 20, 100, 24});
+    EXPECT_EQ(FirstEntryControl(&empty), nullptr);
 }
 
 // Every template: Tab from the first control visits each visible, enabled

@@ -4,11 +4,13 @@
 #include "CDlgMessageBox.h"
 #include "CLookInfo.h"
 #include "CProgressDlg.h"
+#include "CWizardPage.h"
 #include "DialogBuilder.h"
 #include "FrameButtons.h"
 #include "FrameControls.h"
 #include "FrameKeyFilter.h"
 #include "FrameLook.h"
+#include "KeyboardOrder.h"
 #include "ManualFile.h"
 #include "ProgramFolder.h"
 #include "ScreenDpi.h"
@@ -20,6 +22,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace {
@@ -123,6 +126,7 @@ void CCorvaneWizardDlg::ShowPage(int page)
         each->setGeometry(area);
         each->setVisible(index == page);
     }
+    FocusPage(pages_.Page(page));
     update();
 }
 
@@ -132,6 +136,27 @@ void CCorvaneWizardDlg::ShowLanguagePage(const QRect& pageArea)
         languagePage_ = WizardPages::CreateLanguagePage(this, *this);
     languagePage_->setGeometry(pageArea);
     languagePage_->show();
+    FocusPage(languagePage_);
+}
+
+// The page's fields come before the frame's buttons for Tab, and a page opens
+// where it asks, as if tabbed into, so typing replaces what a field holds.
+// A page with nothing to fill in opens on Next.
+void CCorvaneWizardDlg::FocusPage(const QWidget* page)
+{
+    SetReadingTabOrder(this);
+    const auto* wizardPage = qobject_cast<const CWizardPage*>(page);
+    QWidget* first = wizardPage ? wizardPage->FirstFocus() : nullptr;
+    QWidget* next = FindControl(this, FrameControl::Next);
+    if (!first && next && next->isVisibleTo(this))
+        first = next;
+    if (!first)
+        return;
+    first->setFocus(Qt::TabFocusReason);
+    // The frame may be inactive behind a closing dialog, and then the focus
+    // event that would select the text comes later and for another reason.
+    if (auto* edit = qobject_cast<QLineEdit*>(first))
+        edit->selectAll();
 }
 
 void CCorvaneWizardDlg::SetButtons(int page)

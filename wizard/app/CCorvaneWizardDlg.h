@@ -51,6 +51,7 @@ private:
     void ReadRouterLogin();
     void RefreshFrameTexts();
     void ShowLanguagePage(const QRect& pageArea);
+    void FocusPage(const QWidget* page);
     void CarryOut(FlowAction action);
     int Continue(const FlowAction& action);
     int ShowMessage(const UserMessage& message);

@@ -1,5 +1,6 @@
 #include "KeyboardOrder.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 #include <algorithm>
@@ -11,15 +12,20 @@ bool TakesTabFocus(const QWidget* widget)
     return (widget->focusPolicy() & Qt::TabFocus) != 0;
 }
 
-// A composite field (the address entry) is reached through its parts.
+// A composite field (the address entry) or a page inside a frame is reached
+// through its own controls, in their reading order.
 void AppendFocusable(QWidget* control, QList<QWidget*>& out)
 {
-    if (TakesTabFocus(control)) {
+    if (TakesTabFocus(control))
         out.append(control);
-        return;
-    }
-    for (QWidget* part : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        AppendFocusable(part, out);
+    else
+        out.append(ReadingOrder(control));
+}
+
+bool IsReadOnlyEdit(const QWidget* control)
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(control);
+    return edit && edit->isReadOnly();
 }
 
 // Controls whose vertical middles fall inside one another's extent share a
@@ -64,4 +70,13 @@ void SetReadingTabOrder(const QWidget* dialog)
     const QList<QWidget*> order = ReadingOrder(dialog);
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QWidget* FirstEntryControl(const QWidget* dialog)
+{
+    for (QWidget* control : ReadingOrder(dialog)) {
+        if (control->isVisibleTo(dialog) && control->isEnabled() && !IsReadOnlyEdit(control))
+            return control;
+    }
+    return nullptr;
 }

@@ -11,5 +11,9 @@ class QWidget;
 // when a page shows or enables them later; Tab skips them while they are off.
 QList<QWidget*> ReadingOrder(const QWidget* dialog);
 
+// The control a person starts on: the first in reading order that is shown,
+// enabled and takes input (read-only fields only report). Null when none.
+QWidget* FirstEntryControl(const QWidget* dialog);
+
 // Chains the dialog's controls in reading order for Tab and Shift+Tab.
 void SetReadingTabOrder(const QWidget* dialog);

@@ -23,6 +23,10 @@ public:
     void FillFields();
     void Refresh();
 
+    // Opens on Finish: the page is read, not filled in, and its Refresh
+    // button goes off while a round runs, which would move the focus away.
+    QWidget* FirstFocus() const override { return nullptr; }
+
 protected:
     void OnInitDialog() override;
     void showEvent(QShowEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "CDlgMessageBox.h"
 #include "CWndCommonAttr.h"
+#include "KeyboardOrder.h"
 #include "ProgramFolder.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
@@ -70,6 +71,11 @@ void CWizardPage::ApplyStepNumberStyle(int id)
 {
     if (CWndCommonAttr* label = Attr(id))
         label->SetTextFont(kStepNumberFontConstant / ScreenDpi(), ReadFontFace(), true, true);
+}
+
+QWidget* CWizardPage::FirstFocus() const
+{
+    return FirstEntryControl(this);
 }
 
 void CWizardPage::Translate()

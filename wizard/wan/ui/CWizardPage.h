@@ -26,6 +26,10 @@ public:
     // A program-folder path: "%s" replaced by the folder ending in '/'.
     static QString ProgramPath(const QString& pathWithFolder);
 
+    // Where the keyboard starts when the page opens: its first field. Null
+    // leaves it to the frame's Next.
+    virtual QWidget* FirstFocus() const;
+
 protected:
     WizardHost& Host() const { return host_; }
     WizardData& Data() const;
