@@ -22,6 +22,20 @@ bool DisplayTaken(int number)
         || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
 }
 
+// Runs a tool on `display` to its end; false when it had to be killed.
+bool RunOnDisplay(QProcess& tool, const QString& display, const QString& program, const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    tool.setProcessEnvironment(environment);
+    tool.start(program, arguments);
+    if (tool.waitForFinished(kToolTimeoutMs))
+        return true;
+    tool.kill();
+    tool.waitForFinished(kToolTimeoutMs);
+    return false;
+}
+
 } // namespace
 
 bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit)
@@ -55,7 +69,7 @@ void X11Session::StopServer()
 QString X11Session::MissingTools()
 {
     QStringList missing;
-    for (const char* tool : {"Xvfb", "xdotool"}) {
+    for (const char* tool : {"Xvfb", "xdotool", "xwd"}) {
         if (!HasTool(tool))
             missing << QString::fromLatin1(tool);
     }
@@ -90,15 +104,8 @@ bool X11Session::Start()
 QString X11Session::XdoTool(const QStringList& arguments) const
 {
     QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), display_);
-    tool.setProcessEnvironment(environment);
-    tool.start(QStringLiteral("xdotool"), arguments);
-    if (!tool.waitForFinished(kToolTimeoutMs)) {
-        tool.kill();
-        tool.waitForFinished(kToolTimeoutMs);
+    if (!RunOnDisplay(tool, display_, QStringLiteral("xdotool"), arguments))
         return {};
-    }
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
 }
 
@@ -145,23 +152,24 @@ void X11Session::Type(const QString& text) const
     XdoTool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
 }
 
+QByteArray X11Session::Capture() const
+{
+    QProcess tool;
+    if (!RunOnDisplay(tool, display_, QStringLiteral("xwd"), {QStringLiteral("-root"), QStringLiteral("-silent")}))
+        return {};
+    return tool.readAllStandardOutput();
+}
+
 void X11Session::Screenshot(const QString& directory, const QString& name) const
 {
     QDir().mkpath(directory);
     QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), display_);
-    tool.setProcessEnvironment(environment);
     if (HasTool("import"))
-        tool.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
-                                              QDir(directory).filePath(name + QStringLiteral(".png"))});
-    else if (HasTool("xwd"))
-        tool.start(QStringLiteral("xwd"), {QStringLiteral("-root"), QStringLiteral("-silent"), QStringLiteral("-out"),
-                                           QDir(directory).filePath(name + QStringLiteral(".xwd"))});
+        RunOnDisplay(tool, display_, QStringLiteral("import"),
+                     {QStringLiteral("-window"), QStringLiteral("root"),
+                      QDir(directory).filePath(name + QStringLiteral(".png"))});
     else
-        return;
-    if (!tool.waitForFinished(kToolTimeoutMs)) {
-        tool.kill();
-        tool.waitForFinished(kToolTimeoutMs);
-    }
+        RunOnDisplay(tool, display_, QStringLiteral("xwd"),
+                     {QStringLiteral("-root"), QStringLiteral("-silent"), QStringLiteral("-out"),
+                      QDir(directory).filePath(name + QStringLiteral(".xwd"))});
 }

@@ -36,7 +36,9 @@ public:
     QString WindowSize(const QString& window) const;
     void Keys(const QStringList& keys) const;
     void Type(const QString& text) const;
-    // Saves the whole screen to `directory`/`name` when a capture tool exists.
+    // The whole screen as raw xwd bytes, to tell whether anything changed.
+    QByteArray Capture() const;
+    // Saves the whole screen to `directory`/`name`, as PNG when ImageMagick is there.
     void Screenshot(const QString& directory, const QString& name) const;
 
 private:
