@@ -2,8 +2,8 @@
 // end only when the test lets them; both safe to call from the refresh thread.
 #pragma once
 
-#include "CDLLObject.h"
 #include "InterruptibleSleeper.h"
+#include "SucceedingRouter.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -24,30 +24,8 @@ inline WanStatusInfo WanStatus(const char* type, const char* ip, const char* mas
     return status;
 }
 
-class StatusRouter : public CDLLObject {
+class StatusRouter : public SucceedingRouter {
 public:
-    int CheckLogin(RouterEndpoint) override { return 1; }
-    int GetCableStatus(RouterEndpoint) override { return 1; }
-    int DetectWanType(RouterEndpoint) override { return 2; }
-    int ReadMacAddresses(RouterEndpoint) override { return 1; }
-    int CheckCable(RouterEndpoint) override { return 1; }
-    int ConnectWan(RouterEndpoint) override { return 1; }
-    int ApplyWanSettings(RouterEndpoint) override { return 1; }
-    int ApplyWirelessBasic(RouterEndpoint) override { return 1; }
-    int ApplyWirelessSecurity(RouterEndpoint) override { return 1; }
-    int ApplyMacClone(RouterEndpoint) override { return 1; }
-    int ApplyWirelessSettings(RouterEndpoint) override { return 1; }
-    void SetRouterInfo(const RouterInfo&) override {}
-    void SetMacInfo(const MacInfo&) override {}
-    void SetSecurityInfo(const SecurityInfo&) override {}
-    void SetStaticIpInfo(const StaticIpInfo&) override {}
-    void SetPppoeInfo(const PppoeInfo&) override {}
-    void SetPptpInfo(const PptpInfo&) override {}
-    void SetWirelessInfo(const WirelessInfo&) override {}
-    void SetReservedInfo(const ReservedInfo&) override {}
-    void SetWanStatusInfo(const WanStatusInfo&) override {}
-    void GetMacInfo(MacInfo&) override {}
-
     int ReadWanStatus(RouterEndpoint endpoint) override
     {
         std::lock_guard lock(mutex_);
