@@ -14,8 +14,8 @@ constexpr int kSent = 1;
 
 } // namespace
 
-CCorvanelibObject::CCorvanelibObject(HttpTimeouts timeouts, Pause pause)
-    : http_(timeouts), pause_(std::move(pause))
+CCorvanelibObject::CCorvanelibObject(HttpTimeouts timeouts, Pause pause, std::chrono::milliseconds wirelessPause)
+    : http_(timeouts), pause_(std::move(pause)), wirelessPause_(wirelessPause)
 {
 }
 
@@ -114,7 +114,7 @@ int CCorvanelibObject::ApplyWirelessSettings(RouterEndpoint endpoint)
     // only the security step's outcome is reported.
     ApplyWirelessBasic(endpoint);
     if (pause_) {
-        pause_(kWirelessPause);
+        pause_(wirelessPause_);
     }
     return ApplyWirelessSecurity(std::move(endpoint)) == kNoAnswer ? kNoAnswer : 1;
 }

@@ -16,7 +16,10 @@ public:
     using Pause = std::function<void(std::chrono::milliseconds)>;
     static constexpr std::chrono::milliseconds kWirelessPause{2000};
 
-    explicit CCorvanelibObject(HttpTimeouts timeouts = {}, Pause pause = SleepFor);
+    // `wirelessPause` is how long the router gets between the two wireless steps.
+    explicit CCorvanelibObject(HttpTimeouts timeouts = {}, Pause pause = SleepFor,
+                               std::chrono::milliseconds wirelessPause = kWirelessPause);
+    static void SleepFor(std::chrono::milliseconds duration);
     ~CCorvanelibObject() = default;
     CCorvanelibObject(const CCorvanelibObject&) = delete;
     CCorvanelibObject& operator=(const CCorvanelibObject&) = delete;
@@ -46,12 +49,12 @@ public:
     void GetWanStatusInfo(WanStatusInfo& out) override;
 
 private:
-    static void SleepFor(std::chrono::milliseconds duration);
     std::optional<HttpAnswer> ReadPage(const RouterEndpoint& endpoint, const std::string& path) const;
     int Submit(const RouterEndpoint& endpoint, const std::string& path, const std::string& body) const;
 
     CRouterHttpClient http_;
     Pause pause_;
+    std::chrono::milliseconds wirelessPause_;
     RouterInfo routerInfo_;
     MacInfo macInfo_;
     SecurityInfo securityInfo_;

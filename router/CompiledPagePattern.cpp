@@ -1,11 +1,13 @@
 #include "CompiledPagePattern.h"
 
 #include <string_view>
+#include <utility>
 
 namespace {
 
 constexpr std::string_view kAnyRun = R"([\w\W]*)";
 constexpr auto kSyntax = boost::regex::perl | boost::regex::icase;
+constexpr std::string_view kQuantifiers = "*+?{";
 
 bool IsEscaped(std::string_view pattern, std::size_t position)
 {
@@ -20,7 +22,6 @@ bool IsEscaped(std::string_view pattern, std::size_t position)
 // and back-references all depend on more than the text from the match start on.
 bool CoreIsPlain(std::string_view core)
 {
-    constexpr std::string_view kQuantifiers = "*+?{";
     constexpr std::string_view kContextEscapes = "bBAzZGkg<>0123456789";
     if (core.empty() || kQuantifiers.find(core.front()) != std::string_view::npos
         || core.find_first_of("|^$") != std::string_view::npos || core.find("(?") != std::string_view::npos) {
@@ -51,9 +52,10 @@ char LowerAscii(char c)
 CompiledPagePattern::CompiledPagePattern(const std::string& pattern) : whole_(pattern, kSyntax)
 {
     const auto core = CoreOf(pattern);
-    if (core && !LiteralStart(*core).empty()) {
+    std::string literal = core ? LiteralStart(*core) : std::string();
+    if (!literal.empty()) {
         core_.emplace(*core, kSyntax);
-        literalStart_ = LiteralStart(*core);
+        literalStart_ = std::move(literal);
         const char first = literalStart_.front();
         for (std::size_t byte = 0; byte < mayBeFirst_.size(); ++byte) {
             mayBeFirst_[byte] = byte >= 0x80 || LowerAscii(static_cast<char>(byte)) == first;
@@ -63,7 +65,6 @@ CompiledPagePattern::CompiledPagePattern(const std::string& pattern) : whole_(pa
 
 std::string CompiledPagePattern::LiteralStart(const std::string& core)
 {
-    constexpr std::string_view kQuantifiers = "*+?{";
     std::string literal;
     for (std::size_t i = 0; i < core.size() && IsPlainCharacter(core[i]); ++i) {
         // A character under a quantifier need not appear.

@@ -3,9 +3,7 @@
 #include "CDLLObject.h"
 #include "WirelessPauseSetting.h"
 
-#include <chrono>
 #include <cstdlib>
-#include <thread>
 
 #define CORVANELIB_EXPORT __attribute__((visibility("default")))
 
@@ -20,9 +18,7 @@ CORVANELIB_EXPORT int LoadObj(CDLLObject** object)
     // environment; the router itself needs the full 2000 ms.
     const auto pause = WirelessPauseFromSetting(std::getenv("CORVANELIB_WIRELESS_PAUSE_MS"));
     try {
-        *object = new CCorvanelibObject(HttpTimeouts{}, [pause](std::chrono::milliseconds) {
-            std::this_thread::sleep_for(pause);
-        });
+        *object = new CCorvanelibObject(HttpTimeouts{}, CCorvanelibObject::SleepFor, pause);
         return 1;
     } catch (...) {
         return 0;

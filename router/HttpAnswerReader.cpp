@@ -48,9 +48,8 @@ void HttpAnswerReader::EndOfStream()
     if (stage_ != Stage::Head) {
         return;
     }
-    const std::size_t lineEnd = head_.find('\n');
-    if (lineEnd != std::string::npos && HttpHead::ParseStatusLine(std::string_view(head_).substr(0, lineEnd))) {
-        FinishWithStatusOnly();
+    if (const std::optional<int> status = CompleteStatusLine()) {
+        FinishWithStatusOnly(*status);
     } else if (receivedAny_) {
         SwitchToRaw();
     }
@@ -69,26 +68,25 @@ std::string_view HttpAnswerReader::ConsumeHead(std::string_view bytes)
 {
     head_.append(bytes);
     for (;;) {
-        const std::size_t lineEnd = head_.find('\n');
+        const bool lineEnded = head_.find('\n') != std::string::npos;
         const std::string_view head(head_);
-        const bool statusLineBad = lineEnd != std::string::npos && !HttpHead::ParseStatusLine(head.substr(0, lineEnd));
-        if (!HttpHead::CouldStartStatusLine(head) || statusLineBad) {
+        const std::optional<int> status = CompleteStatusLine();
+        if (!HttpHead::CouldStartStatusLine(head) || (lineEnded && !status)) {
             SwitchToRaw();
             return {};
         }
         const auto headEnd = HttpHead::FindHeadEnd(head);
         if (!headEnd) {
             if (head_.size() > kHeadLimit) {
-                lineEnd == std::string::npos ? SwitchToRaw() : FinishWithStatusOnly();
+                status ? FinishWithStatusOnly(*status) : SwitchToRaw();
             }
             return {};
         }
-        const int status = *HttpHead::ParseStatusLine(head.substr(0, lineEnd));
-        if (IsInterim(status)) {
+        if (IsInterim(*status)) {
             head_.erase(0, *headEnd);
             continue;
         }
-        answer_.status = status;
+        answer_.status = *status;
         return StartBody(head.substr(0, *headEnd), head.substr(*headEnd));
     }
 }
@@ -186,9 +184,18 @@ void HttpAnswerReader::SwitchToRaw()
     head_.clear();
 }
 
-void HttpAnswerReader::FinishWithStatusOnly()
+std::optional<int> HttpAnswerReader::CompleteStatusLine() const
 {
-    answer_.status = *HttpHead::ParseStatusLine(std::string_view(head_).substr(0, head_.find('\n')));
+    const std::size_t lineEnd = head_.find('\n');
+    if (lineEnd == std::string::npos) {
+        return std::nullopt;
+    }
+    return HttpHead::ParseStatusLine(std::string_view(head_).substr(0, lineEnd));
+}
+
+void HttpAnswerReader::FinishWithStatusOnly(int status)
+{
+    answer_.status = status;
     stage_ = Stage::Done;
 }
 

@@ -5,6 +5,7 @@
 #include "HttpAnswer.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,7 +39,9 @@ private:
     std::string_view ConsumeUntilClose(std::string_view bytes);
     std::string_view StartBody(std::string_view head, std::string_view rest);
     void SwitchToRaw();
-    void FinishWithStatusOnly();
+    // The status of the head's first line once that line has ended.
+    std::optional<int> CompleteStatusLine() const;
+    void FinishWithStatusOnly(int status);
     void AppendBody(std::string_view bytes);
     void StartNextChunk(std::string_view sizeLine);
 

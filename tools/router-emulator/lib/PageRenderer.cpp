@@ -154,11 +154,6 @@ std::string PageRenderer::UnauthorizedPage() const
            "</body></html>\n";
 }
 
-std::string PageRenderer::NotFoundPage() const
-{
-    return ErrorPage(404, "Not Found");
-}
-
 std::string PageRenderer::ErrorPage(int status, const std::string& reason) const
 {
     const std::string title = std::to_string(status) + " " + reason;

@@ -16,7 +16,6 @@ public:
     std::string SystemStatusPage(const RouterSnapshot& state) const;
     std::string MacClonePage(const RouterSnapshot& state) const;
     std::string UnauthorizedPage() const;
-    std::string NotFoundPage() const;
     std::string ErrorPage(int status, const std::string& reason) const;
 
 private:

@@ -54,16 +54,21 @@ HttpResponse RequestHandler::Route(const HttpRequest& request) const
         state_.ApplySecurity(form);
         return RedirectAfterForm(form, "wireless_security.asp");
     }
-    HttpResponse missing = Page(pages_.NotFoundPage());
-    missing.status = 404;
-    missing.reason = "Not Found";
-    return missing;
+    return StatusPage(404, "Not Found");
 }
 
 HttpResponse RequestHandler::Page(std::string body) const
 {
     HttpResponse response;
     response.body = std::move(body);
+    return response;
+}
+
+HttpResponse RequestHandler::StatusPage(int status, const std::string& reason) const
+{
+    HttpResponse response = Page(pages_.ErrorPage(status, reason));
+    response.status = status;
+    response.reason = reason;
     return response;
 }
 
@@ -81,9 +86,7 @@ HttpResponse RequestHandler::RedirectAfterForm(const FormFields& form, const std
 {
     const std::string target = form.Has("GO") ? form.Get("GO") : fallback;
     const bool safeTarget = target.find_first_of("\r\n") == std::string::npos;
-    HttpResponse response = Page(pages_.ErrorPage(302, "Found"));
-    response.status = 302;
-    response.reason = "Found";
+    HttpResponse response = StatusPage(302, "Found");
     response.extraHeaders.emplace_back("Location", "/" + (safeTarget ? target : fallback));
     return response;
 }

@@ -18,6 +18,8 @@ public:
 private:
     HttpResponse Route(const HttpRequest& request) const;
     HttpResponse Page(std::string body) const;
+    // A short page titled with the status, answered with that status.
+    HttpResponse StatusPage(int status, const std::string& reason) const;
     HttpResponse Unauthorized() const;
     HttpResponse RedirectAfterForm(const FormFields& form, const std::string& fallback) const;
 

@@ -20,6 +20,15 @@ bool IsMacText(const std::string& text)
     return true;
 }
 
+// A submission that names a well-formed MAC address moves the WAN port to it.
+void AdoptWanMac(RouterSnapshot& settings, const FormFields& form)
+{
+    std::string mac = form.Get("WMAC");
+    if (IsMacText(mac)) {
+        settings.wanMac = std::move(mac);
+    }
+}
+
 } // namespace
 
 RouterState::RouterState(const EmulatorConfig& config, EmulatorClock clock)
@@ -38,9 +47,7 @@ void RouterState::ApplyWizard(const FormFields& form)
     settings_.wanType = want[0] - '0';
     settings_.wanFields = form;
     ++settings_.wizardSubmissions;
-    if (IsMacText(form.Get("WMAC"))) {
-        settings_.wanMac = form.Get("WMAC");
-    }
+    AdoptWanMac(settings_, form);
     linkStart_ = clock_(); // new settings: the link negotiates afresh
 }
 
@@ -48,9 +55,7 @@ void RouterState::ApplyMacClone(const FormFields& form)
 {
     const std::lock_guard lock(mutex_);
     settings_.cloneEnabled = form.Get("cloneEn") == "1";
-    if (IsMacText(form.Get("WMAC"))) {
-        settings_.wanMac = form.Get("WMAC");
-    }
+    AdoptWanMac(settings_, form);
     if (form.Get("rebootTag") == "1") {
         ++settings_.rebootCount;
         rebootEnd_ = clock_() + config_.rebootDuration;
