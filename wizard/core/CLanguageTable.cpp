@@ -16,7 +16,7 @@ QString CLanguageTable::GetLanguageFile() const
 
 QString CLanguageTable::GetText(const QString& key) const
 {
-    const QString name = languageFile_.isEmpty() ? QStringLiteral("English.ini") : languageFile_;
+    const QString name = languageFile_.isEmpty() ? QString::fromLatin1(kDefaultLanguageFile) : languageFile_;
     const QString file = ResolveProgramPath(GetProgramFolder() + QStringLiteral("Language\\") + name);
     return ApplyTextReplacements(ReadProfileString(file, QStringLiteral("String"), key, key, 4096));
 }

@@ -10,6 +10,9 @@
 
 class CLanguageTable {
 public:
+    // Read when no language file has been chosen.
+    static constexpr char kDefaultLanguageFile[] = "English.ini";
+
     void SetLanguageFile(const QString& name);
     QString GetLanguageFile() const;
     QString GetText(const QString& key) const;

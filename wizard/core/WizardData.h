@@ -6,8 +6,13 @@
 
 #include <string>
 
+// The router's factory login, used until the settings name another.
+inline constexpr char kDefaultRouterAddress[] = "192.168.0.1";
+inline constexpr char kDefaultRouterUser[] = "admin";
+inline constexpr char kDefaultRouterPassword[] = "qzmvx";
+
 struct WizardData {
-    WizardData() { routerInfo = RouterInfo{"192.168.0.1", "admin", "qzmvx", 0}; }
+    WizardData() { routerInfo = RouterInfo{kDefaultRouterAddress, kDefaultRouterUser, kDefaultRouterPassword, 0}; }
 
     RouterInfo routerInfo;
     MacInfo macInfo;

@@ -1,22 +1,18 @@
 #include "AdapterRecord.h"
 
-namespace {
-
-bool IsUnset(const QString& address)
+bool IsUnsetAddress(const QString& address)
 {
     return address.isEmpty() || address == QStringLiteral("0.0.0.0");
 }
-
-} // namespace
 
 void PickGatewayAddress(const std::vector<AdapterRecord>& adapters, int systemMajorVersion, QString& gateway)
 {
     for (const AdapterRecord& adapter : adapters) {
         if (adapter.description.find("Virtual") != std::string::npos)
             continue;
-        if (IsUnset(gateway))
+        if (IsUnsetAddress(gateway))
             gateway = QString::fromStdString(adapter.gateway);
-        if (adapter.dhcpEnabled && IsUnset(gateway) && systemMajorVersion >= 6)
+        if (adapter.dhcpEnabled && IsUnsetAddress(gateway) && systemMajorVersion >= 6)
             gateway = QString::fromStdString(adapter.dhcpServer);
     }
 }

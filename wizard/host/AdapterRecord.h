@@ -13,6 +13,9 @@ struct AdapterRecord {
     std::string dhcpServer;
 };
 
+// No address at all, or the all-zero one a host reports for "none".
+bool IsUnsetAddress(const QString& address);
+
 // The first adapter that yields an address wins; adapters described as
 // "Virtual" never do. From system version 6 on, a DHCP adapter without a
 // gateway offers its DHCP server instead.

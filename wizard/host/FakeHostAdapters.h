@@ -1,6 +1,7 @@
 // Scriptable host adapters for tests: set the answers, read back the calls.
 #pragma once
 
+#include "AdapterRecord.h"
 #include "HostAdapters.h"
 
 class FakeHostAdapters : public HostAdapters {
@@ -22,7 +23,7 @@ public:
         ++findCalls;
         if (!listReadable)
             return false;
-        if ((found.isEmpty() || found == QStringLiteral("0.0.0.0")) && !gateway.isEmpty())
+        if (IsUnsetAddress(found) && !gateway.isEmpty())
             found = gateway;
         return true;
     }

@@ -15,6 +15,5 @@ QString LanguageFileStem(const QString& languageFile)
 
 bool IsSimplifiedChinese(const QString& languageFile)
 {
-    return languageFile.size() >= kExtensionLength
-        && LanguageFileStem(languageFile) == QStringLiteral("SimpChinese");
+    return LanguageFileStem(languageFile) == QStringLiteral("SimpChinese");
 }

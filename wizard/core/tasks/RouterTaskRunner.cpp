@@ -1,5 +1,6 @@
 #include "RouterTaskRunner.h"
 
+#include "AdapterRecord.h"
 #include "AddressRules.h"
 #include "ProgressTask.h"
 #include "SettingsReader.h"
@@ -79,7 +80,7 @@ void RouterTaskRunner::LookUpRouterAddress()
         return;
     QString gateway;
     adapters_->FindGatewayAddress(gateway);
-    if (!gateway.isEmpty() && gateway != QStringLiteral("0.0.0.0"))
+    if (!IsUnsetAddress(gateway))
         data_.routerInfo.address = gateway.toStdString();
 }
 
