@@ -77,8 +77,8 @@ void CCorvaneWizardDlg::OnInitDialog()
     setWindowTitle(data_.language.GetText(QStringLiteral("App Name")));
     setWindowIcon(ProgramIcon());
     SetScreenDpi(logicalDpiY());
-    if (ScreenDpi() != 96) {
-        relayout_.Apply(this, kFrameTemplate, 96.0);
+    if (ScreenDpi() != DialogRelayout::kTemplateDpi) {
+        RelayoutForScreen();
         NarrowBottomRow(this);
     }
     ReadRouterLogin();
@@ -92,10 +92,11 @@ void CCorvaneWizardDlg::ReadRouterLogin()
     const auto read = [](const char* key, const char* defaultValue) {
         return ReadSetting(QString::fromLatin1(key), QString::fromLatin1(defaultValue), 128).toStdString();
     };
-    data_.routerInfo.address = read("LAN IP", "192.168.0.1");
-    data_.routerInfo.userName = read("User Name", "admin");
-    data_.routerInfo.password = read("Password", "qzmvx");
-    data_.language.SetLanguageFile(ReadSetting(QStringLiteral("Default Language"), QStringLiteral("English.ini"), 128));
+    data_.routerInfo.address = read("LAN IP", kDefaultRouterAddress);
+    data_.routerInfo.userName = read("User Name", kDefaultRouterUser);
+    data_.routerInfo.password = read("Password", kDefaultRouterPassword);
+    data_.language.SetLanguageFile(ReadSetting(QStringLiteral("Default Language"),
+                                               QString::fromLatin1(CLanguageTable::kDefaultLanguageFile), 128));
 }
 
 // Translates the frame's own controls and hides the optional ones a

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "CPolygonDialog.h"
-#include "DialogRelayout.h"
 #include "FlowAction.h"
 #include "FrameDependencies.h"
 #include "PageFlow.h"
@@ -67,6 +66,5 @@ private:
     PageFlow flow_;
     WizardPages pages_;
     QWidget* languagePage_ = nullptr;
-    DialogRelayout relayout_;
     std::optional<int> exitCode_;
 };

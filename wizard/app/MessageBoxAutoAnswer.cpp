@@ -8,13 +8,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-namespace {
-
-constexpr int kCaptionLine = 1211;
-constexpr int kMessageText = 1212;
-
-} // namespace
-
 MessageBoxAutoAnswer::MessageBoxAutoAnswer(int answer, QObject* parent) : QObject(parent), answer_(answer)
 {
     QCoreApplication::instance()->installEventFilter(this);
@@ -24,8 +17,8 @@ bool MessageBoxAutoAnswer::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<CDlgMessageBox*>(watched);
     if (box && event->type() == QEvent::Show) {
-        ReportAutoAnsweredBox(ControlCaption(FindControl(box, kCaptionLine)),
-                              ControlCaption(FindControl(box, kMessageText)));
+        ReportAutoAnsweredBox(ControlCaption(FindControl(box, CDlgMessageBox::kCaptionId)),
+                              ControlCaption(FindControl(box, CDlgMessageBox::kMessageId)));
         // Ended from its own modal loop, once that loop runs.
         QMetaObject::invokeMethod(box, [box, answer = answer_] { box->done(answer); }, Qt::QueuedConnection);
     }

@@ -7,8 +7,6 @@
 #include "DialogBuilder.h"
 #include "HouseStyles.h"
 #include "ProgramFolder.h"
-#include "ScreenDpi.h"
-#include "SettingsReader.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -18,8 +16,6 @@
 namespace {
 
 constexpr int kIconId = 1163;
-constexpr int kCaptionId = 1211;
-constexpr int kMessageId = 1212;
 
 const CLanguageTable* registeredLanguage = nullptr;
 std::deque<int> nextAnswers;
@@ -74,15 +70,8 @@ void CDlgMessageBox::OnInitDialog()
 
 void CDlgMessageBox::StyleControls()
 {
-    const QString face = ReadFontFace();
-    auto* caption = FindControlAs<CSkStatic>(this, kCaptionId);
-    ApplyLabelStyle(caption);
-    caption->SetTextFont(1056 / ScreenDpi(), face, true);
-    caption->SetTextColor(0);
-    auto* message = FindControlAs<CSkStatic>(this, kMessageId);
-    ApplyLabelStyle(message);
-    message->SetTextFont(864 / ScreenDpi(), face, false);
-    message->SetTextColor(0);
+    ApplyTitleStyle(FindControlAs<CSkStatic>(this, kCaptionId));
+    ApplyLabelStyle(FindControlAs<CSkStatic>(this, kMessageId));
     const std::pair<int, const char*> buttons[] = {{kYes, "Yes"}, {kNo, "No"}, {kOk, "OK"}};
     for (const auto& [id, key] : buttons) {
         auto* button = FindControlAs<CSkBtn_Pic>(this, id);

@@ -14,6 +14,9 @@ class CDlgMessageBox : public CPolygonDialog {
     Q_OBJECT
 public:
     enum Answer { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+    // The caption and message lines; the app's box watchers read them too.
+    static constexpr int kCaptionId = 1211;
+    static constexpr int kMessageId = 1212;
 
     explicit CDlgMessageBox(const CLanguageTable& language, QWidget* parent = nullptr);
 

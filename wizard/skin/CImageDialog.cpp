@@ -16,7 +16,6 @@ CImageDialog::CImageDialog(int templateId, QWidget* parent)
 void CImageDialog::SetImage(const ImageEx* image)
 {
     image_ = image;
-    hasImage_ = true;
     UpdateRegion();
     update();
 }
@@ -56,7 +55,7 @@ void CImageDialog::resizeEvent(QResizeEvent* event)
 
 void CImageDialog::paintEvent(QPaintEvent*)
 {
-    if (!hasImage_ || !image_ || image_->isNull())
+    if (!image_ || image_->isNull())
         return;
     // The source starts at pixel (5, 5); the part of it inside the picture
     // is stretched over the whole client area, never read past the edge.

@@ -29,7 +29,6 @@ private:
     void UpdateRegion();
 
     int ownRegion_ = 0;
-    bool hasImage_ = false;
     const ImageEx* image_ = nullptr;
     QRegion region_;
 };

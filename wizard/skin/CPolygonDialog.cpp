@@ -3,7 +3,6 @@
 #include "CEnterEscapeFilter.h"
 #include "DialogBuilder.h"
 #include "ProgramFolder.h"
-#include "ScreenDpi.h"
 #include "SkinRegion.h"
 
 #include <QMouseEvent>
@@ -61,8 +60,7 @@ void CPolygonDialog::setVisible(bool visible)
 
 void CPolygonDialog::RelayoutForScreen()
 {
-    if (ScreenDpi() != 96)
-        relayout_.Apply(this, templateId_, 96.0);
+    relayout_.ApplyForScreen(this, templateId_);
 }
 
 void CPolygonDialog::CreateSkin()

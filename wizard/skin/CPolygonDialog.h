@@ -38,6 +38,8 @@ protected:
     virtual void OnInitDialog() {}
     // Lays the dialog out again from its template when ScreenDpi is not 96.
     void RelayoutForScreen();
+    // Gives the controls back the fonts they had before the relayout.
+    void RestoreLayout() { relayout_.Restore(); }
     virtual void DrawOverlay(QPainter&) {}
 
     void paintEvent(QPaintEvent* event) override;

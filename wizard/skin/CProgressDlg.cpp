@@ -57,8 +57,7 @@ void CProgressDlg::InitDialog()
         return;
     initialised_ = true;
     MeasureScreenDpi(this);
-    if (ScreenDpi() != 96)
-        relayout_.Apply(this, kTemplateId, 96.0);
+    relayout_.ApplyForScreen(this, kTemplateId);
     SetOwnRegion(1);
     LoadPictures();
     StartWorker();

@@ -101,13 +101,18 @@ QFont TemplateFont(const DialogTemplate& dialogTemplate, double dpi)
     return font;
 }
 
+void ApplyTemplateFrame(QWidget* dialog, const DialogTemplate& dialogTemplate, double dpi)
+{
+    dialog->setFont(TemplateFont(dialogTemplate, dpi));
+    dialog->setFixedSize(DialogUnitsToPixels({0, 0, dialogTemplate.cx, dialogTemplate.cy}).size());
+}
+
 bool BuildDialogFromTemplate(QWidget* dialog, int templateId)
 {
     const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
     if (!dialogTemplate)
         return false;
-    dialog->setFont(TemplateFont(*dialogTemplate, 96.0));
-    dialog->setFixedSize(DialogUnitsToPixels({0, 0, dialogTemplate->cx, dialogTemplate->cy}).size());
+    ApplyTemplateFrame(dialog, *dialogTemplate, 96.0);
     QWidget* previous = nullptr;
     const DialogItem* previousItem = nullptr;
     for (const DialogItem& item : dialogTemplate->items) {

@@ -13,6 +13,8 @@ bool BuildDialogFromTemplate(QWidget* dialog, int templateId);
 
 // The template font at 96 DPI: point size × 96 ÷ 72, rounded.
 QFont TemplateFont(const DialogTemplate& dialogTemplate, double dpi);
+// The template's font at `dpi` and its fixed size, on the dialog itself.
+void ApplyTemplateFrame(QWidget* dialog, const DialogTemplate& dialogTemplate, double dpi);
 
 // The direct child control with the given id, or null.
 QWidget* FindControl(const QWidget* dialog, int id);

@@ -3,6 +3,13 @@
 #include "ControlId.h"
 #include "DialogBuilder.h"
 #include "DialogTemplate.h"
+#include "ScreenDpi.h"
+
+void DialogRelayout::ApplyForScreen(QWidget* dialog, int templateId)
+{
+    if (ScreenDpi() != kTemplateDpi)
+        Apply(dialog, templateId, kTemplateDpi);
+}
 
 void DialogRelayout::Apply(QWidget* dialog, int templateId, double dpi)
 {
@@ -11,10 +18,9 @@ void DialogRelayout::Apply(QWidget* dialog, int templateId, double dpi)
     if (!dialog || !dialogTemplate)
         return;
     dialog_ = dialog;
-    const QFont font = TemplateFont(*dialogTemplate, dpi);
     previousFonts_.emplace_back(dialog, dialog->font());
-    dialog->setFont(font);
-    dialog->setFixedSize(DialogUnitsToPixels({0, 0, dialogTemplate->cx, dialogTemplate->cy}).size());
+    ApplyTemplateFrame(dialog, *dialogTemplate, dpi);
+    const QFont font = TemplateFont(*dialogTemplate, dpi);
 
     // Controls are matched in template order, each search going on from the
     // previous match; the first item without a control ends the pass.

@@ -10,7 +10,12 @@
 
 class DialogRelayout {
 public:
+    // The DPI the templates are drawn for.
+    static constexpr int kTemplateDpi = 96;
+
     void Apply(QWidget* dialog, int templateId, double dpi);
+    // Applies the 96-DPI layout when the screen is of another DPI.
+    void ApplyForScreen(QWidget* dialog, int templateId);
     void Restore();
     bool IsActive() const { return !dialog_.isNull(); }
 

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 
 namespace {
-constexpr int kLayoutDpi = 96;
 constexpr int kStepNumberFontConstant = 2880;
 } // namespace
 
@@ -25,7 +24,7 @@ CWizardPage::CWizardPage(int templateId, const QString& skinPath, QWidget* paren
 
 CWizardPage::~CWizardPage()
 {
-    relayout_.Restore();
+    RestoreLayout();
 }
 
 QString CWizardPage::ProgramPath(const QString& pathWithFolder)
@@ -59,12 +58,6 @@ void CWizardPage::SetEditText(int id, const QString& text)
 {
     if (auto* edit = Control<QLineEdit>(id))
         edit->setText(text);
-}
-
-void CWizardPage::RelayoutForScreen()
-{
-    if (ScreenDpi() != kLayoutDpi)
-        relayout_.Apply(this, TemplateId(), kLayoutDpi);
 }
 
 void CWizardPage::ApplyStepNumberStyle(int id)

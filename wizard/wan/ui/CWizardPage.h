@@ -5,7 +5,6 @@
 
 #include "CPolygonDialog.h"
 #include "DialogBuilder.h"
-#include "DialogRelayout.h"
 #include "UserMessage.h"
 
 #include <optional>
@@ -45,8 +44,6 @@ protected:
     QString EditText(int id) const;
     void SetEditText(int id, const QString& text);
 
-    // Lays the page out again from its template on a screen that is not 96 DPI.
-    void RelayoutForScreen();
     // The step number: the font face of the settings at 2880 ÷ DPI, bold italic.
     void ApplyStepNumberStyle(int id);
     void Translate();
@@ -56,5 +53,4 @@ protected:
 
 private:
     WizardHost& host_;
-    DialogRelayout relayout_;
 };
