@@ -1,10 +1,12 @@
 #include "WizardRun.h"
 
 #include "CDlgMessageBox.h"
+#include "CIpAddressEdit.h"
 #include "DialogBuilder.h"
 #include "FakeHostAdapters.h"
 #include "FrameControls.h"
 #include "PageFlow.h"
+#include "PageTestSupport.h"
 #include "ProgramFolder.h"
 #include "TranslateDialog.h"
 #include "UserMessage.h"
@@ -45,14 +47,13 @@ void WizardRun::StartWizard(TestProgramFolder::Settings settings, EmulatorConfig
 
 void WizardRun::CloseUnexpectedMessageBoxes()
 {
-    constexpr int kCaptionLine = 1211;
-    constexpr int kMessageText = 1212;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* box = qobject_cast<CDlgMessageBox*>(window);
         if (!box || !box->isVisible())
             continue;
-        ADD_FAILURE() << "unexpected message box: " << ControlCaption(FindControl(box, kCaptionLine)).toStdString()
-                      << ": " << ControlCaption(FindControl(box, kMessageText)).toStdString();
+        ADD_FAILURE() << "unexpected message box: "
+                      << ControlCaption(FindControl(box, CDlgMessageBox::kCaptionId)).toStdString() << ": "
+                      << ControlCaption(FindControl(box, CDlgMessageBox::kMessageId)).toStdString();
         box->done(AnswerOk);
     }
 }
@@ -122,27 +123,15 @@ void WizardRun::ClickOnPage(int page, int controlId)
     ClickButton(PageControl(page, controlId));
 }
 
+// A control of the wrong kind casts to null, which the shared helpers fail on.
 void WizardRun::TypeInto(int page, int controlId, const QString& text)
 {
-    auto* edit = qobject_cast<QLineEdit*>(PageControl(page, controlId));
-    ASSERT_NE(edit, nullptr) << controlId;
-    edit->clear();
-    QTest::keyClicks(edit, text);
+    ::TypeInto(qobject_cast<QLineEdit*>(PageControl(page, controlId)), text);
 }
 
-// Each octet of an address entry is its own small edit.
 void WizardRun::TypeAddress(int page, int controlId, const QString& dotted)
 {
-    QWidget* entry = PageControl(page, controlId);
-    ASSERT_NE(entry, nullptr) << controlId;
-    const QList<QLineEdit*> octets = entry->findChildren<QLineEdit*>();
-    const QStringList parts = dotted.split(u'.');
-    ASSERT_EQ(octets.size(), 4);
-    ASSERT_EQ(parts.size(), 4);
-    for (int i = 0; i < 4; ++i) {
-        octets[i]->clear();
-        QTest::keyClicks(octets[i], parts[i]);
-    }
+    ::TypeAddress(qobject_cast<CIpAddressEdit*>(PageControl(page, controlId)), dotted);
 }
 
 QString WizardRun::TextOf(int page, int controlId) const

@@ -5,6 +5,7 @@
 
 #include "CCorvaneWizardDlg.h"
 #include "CorvanelibBinding.h"
+#include "QStringPrinting.h"
 #include "RecordingSleeper.h"
 #include "RouterEmulator.h"
 #include "TestProgramFolder.h"
@@ -17,13 +18,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 class WizardRun : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ProgramFolder.h"
+#include "QStringPrinting.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,13 +11,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 class ProgramFolderTest : public testing::Test {
 protected:
