@@ -2,17 +2,8 @@
 # beside them; a launcher on the PATH, a desktop entry and icons point to it.
 set(CORVANE_INSTALL_PROGRAM_DIR lib/corvane-setup)
 
-if(TARGET Setup)
-    get_target_property(_setup_rpath Setup INSTALL_RPATH)
-    if(NOT _setup_rpath)
-        # The library lives beside the program.
-        set_target_properties(Setup PROPERTIES INSTALL_RPATH "$ORIGIN")
-    endif()
-    install(TARGETS Setup RUNTIME DESTINATION ${CORVANE_INSTALL_PROGRAM_DIR})
-endif()
-if(TARGET Corvanelib)
-    install(TARGETS Corvanelib LIBRARY DESTINATION ${CORVANE_INSTALL_PROGRAM_DIR})
-endif()
+install(TARGETS Setup RUNTIME DESTINATION ${CORVANE_INSTALL_PROGRAM_DIR})
+install(TARGETS Corvanelib LIBRARY DESTINATION ${CORVANE_INSTALL_PROGRAM_DIR})
 
 install(DIRECTORY ${CORVANE_PROGRAM_DIR}/Skin ${CORVANE_PROGRAM_DIR}/Language
         DESTINATION ${CORVANE_INSTALL_PROGRAM_DIR})
@@ -23,7 +14,7 @@ install(PROGRAMS ${CMAKE_CURRENT_SOURCE_DIR}/install/corvane-setup
         DESTINATION bin)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/install/corvane-setup.desktop
         DESTINATION share/applications)
-foreach(size 16 32 48 256)
+foreach(size IN LISTS CORVANE_ICON_SIZES)
     install(FILES ${CORVANE_ICON_DIR}/${size}x${size}/apps/corvane-setup.png
             DESTINATION share/icons/hicolor/${size}x${size}/apps)
 endforeach()

@@ -78,7 +78,7 @@ QImage ButtonArt::CheckBoxStrip() {
     const Look looks[kCheckStates] = {
         {Palette::kWhite, QColor(244, 248, 251), QColor(127, 156, 179)},
         {QColor(236, 249, 250), QColor(214, 241, 243), Palette::kTeal},
-        {QColor(48, 148, 212), QColor(26, 110, 172), QColor(20, 88, 140)},
+        IdleLook(Tone::Blue),
         {QColor(80, 170, 226), QColor(44, 134, 196), QColor(20, 88, 140)},
         {QColor(240, 243, 246), QColor(232, 236, 240), QColor(195, 205, 214)},
         {QColor(190, 204, 216), QColor(176, 192, 206), QColor(160, 176, 190)},

@@ -2,7 +2,7 @@
 
 namespace {
 
-const QRgb kKey = qRgb(255, 255, 0);
+const QRgb kKey = kKeyColour.rgb();
 const QRgb kNearKey = qRgb(254, 254, 0);
 
 QImage Opaque(const QImage& drawn, bool cutTransparent) {

@@ -57,7 +57,7 @@ QImage WindowArt::Frame() {
     PaintBanner(painter, QRectF(0, kBottomBarTop, kFrame.width(), kFrame.height() - kBottomBarTop), true);
     painter.fillRect(QRectF(0, kBannerBottom - 2, kFrame.width(), 2), Palette::kTeal);
     painter.fillRect(QRectF(0, kBottomBarTop, kFrame.width(), 2), Palette::kTeal);
-    const QRectF pageArea(12, 69, 648, 360);
+    const QRectF pageArea(12, 69, kPage.width(), kPage.height());
     DrawKit::CardShadow(painter, pageArea, 4);
     painter.fillRect(pageArea, Palette::kWhite);
     StrokeOutline(painter, kFrame, kFrameRadius, Palette::kNavy);
