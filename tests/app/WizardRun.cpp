@@ -2,6 +2,7 @@
 
 #include "CDlgMessageBox.h"
 #include "CIpAddressEdit.h"
+#include "CWizardPage.h"
 #include "DialogBuilder.h"
 #include "FakeHostAdapters.h"
 #include "FrameControls.h"

@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr int kFrameTemplate = 102;
-
 QIcon ProgramIcon()
 {
     return QIcon(ResolveProgramPath(GetProgramFolder() + QStringLiteral("Skin\\logo.ico")));
@@ -37,7 +35,7 @@ QIcon ProgramIcon()
 } // namespace
 
 CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWidget* parent)
-    : CPolygonDialog(kFrameTemplate, parent)
+    : CPolygonDialog(FrameControl::Template, parent)
     , data_(dependencies.data)
     , adapters_(dependencies.adapters)
     , openUrl_(dependencies.openUrl)

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kFrameTemplate = 102;
-
 void SetControlVisible(QWidget* frame, int id, bool visible)
 {
     if (QWidget* control = FindControl(frame, id))
@@ -33,7 +31,7 @@ void ScaleHorizontally(QWidget* frame, int id, double factor)
 
 void ResetFrameCaptions(QWidget* frame)
 {
-    const DialogTemplate* frameTemplate = FindDialogTemplate(kFrameTemplate);
+    const DialogTemplate* frameTemplate = FindDialogTemplate(FrameControl::Template);
     if (!frameTemplate)
         return;
     for (const DialogItem& item : frameTemplate->items) {

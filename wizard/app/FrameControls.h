@@ -7,6 +7,7 @@ class CLanguageTable;
 class QWidget;
 
 namespace FrameControl {
+inline constexpr int Template = 102;
 inline constexpr int WebLink = 1147;
 inline constexpr int PageArea = 1104;
 inline constexpr int Back = 1082;

@@ -1,21 +1,8 @@
 #include "FrameKeyFilter.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 
-namespace {
-
-bool IsEnterOrEscape(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
-}
-
-} // namespace
-
-FrameKeyFilter::FrameKeyFilter(QWidget* frame) : QObject(frame), frame_(frame)
+FrameKeyFilter::FrameKeyFilter(QWidget* frame) : CEnterEscapeFilter(frame), frame_(frame)
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -28,12 +15,8 @@ FrameKeyFilter::~FrameKeyFilter()
 
 bool FrameKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (IsEnterOrEscape(event) && IsInsideFrame(watched)) {
-        event->accept();
-        // A consumed shortcut override would turn into a key press for the
-        // widget; let it through so the key press itself is swallowed.
-        return event->type() == QEvent::KeyPress;
-    }
+    if (IsEnterOrEscape(event) && IsInsideFrame(watched))
+        return Swallow(event);
     return QObject::eventFilter(watched, event);
 }
 

@@ -3,11 +3,12 @@
 // inside it. Dialogs of their own (message boxes, progress) are not inside.
 #pragma once
 
-#include <QObject>
+#include "CEnterEscapeFilter.h"
+
 #include <QPointer>
 #include <QWidget>
 
-class FrameKeyFilter : public QObject {
+class FrameKeyFilter : public CEnterEscapeFilter {
     Q_OBJECT
 public:
     // Installs itself on the application for as long as `frame` lives.

@@ -5,7 +5,6 @@
 #include "DialogBuilder.h"
 #include "FrameControls.h"
 #include "HouseStyles.h"
-#include "ProgramFolder.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
 #include "TextFormat.h"
@@ -52,9 +51,8 @@ void ApplyFrameLook(QWidget* frame)
 {
     const ColorRef fontColor = FontColorSetting("FontColor", kBlack);
     const ColorRef mouseOverColor = FontColorSetting("BtnMouseOverColor", kWhite);
-    const QString buttonPicture = GetProgramFolder() + QStringLiteral("Skin\\CommonButton.bmp");
     for (const int id : {FrameControl::Next, FrameControl::Back, FrameControl::Exit, FrameControl::Manual})
-        ApplyButtonStyle(FindControlAs<CSkBtn_Pub>(frame, id), false, buttonPicture);
+        ApplyButtonStyle(FindControlAs<CSkBtn_Pub>(frame, id), false);
     StyleWebLink(frame, fontColor, mouseOverColor);
     for (const int id : {FrameControl::ModelLabel, FrameControl::ProductLabel, FrameControl::VersionLabel})
         StyleLabel(frame, id, fontColor);

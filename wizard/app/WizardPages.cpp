@@ -40,12 +40,12 @@ void WizardPages::Create(QWidget* frame, WizardHost& host)
     Add<CSetup3Dlg>(frame, host);
     Add<CSetup4Dlg>(frame, host);
     Add<CSetup5Dlg>(frame, host);
-    pppoe_ = Add<CPPOESetDlg>(frame, host);
-    staticIp_ = Add<CStaticIpDlg>(frame, host);
+    Add<CPPOESetDlg>(frame, host);
+    Add<CStaticIpDlg>(frame, host);
     pptp_ = Add<CPPTPSettingDlg>(frame, host);
-    macClone_ = Add<CMacCloneDlg>(frame, host);
-    wireless_ = Add<CWirelessSettingDlg>(frame, host);
-    security_ = Add<CSecuritySettingDlg>(frame, host);
+    Add<CMacCloneDlg>(frame, host);
+    Add<CWirelessSettingDlg>(frame, host);
+    Add<CSecuritySettingDlg>(frame, host);
     Add<CResultDlg>(frame, host);
 }
 
@@ -56,37 +56,18 @@ void WizardPages::Clear()
         delete pages_.back();
         pages_.pop_back();
     }
-    pppoe_ = nullptr;
-    staticIp_ = nullptr;
     pptp_ = nullptr;
-    macClone_ = nullptr;
-    wireless_ = nullptr;
-    security_ = nullptr;
 }
 
-CPolygonDialog* WizardPages::Page(int index) const
+CWizardPage* WizardPages::Page(int index) const
 {
     return index >= 0 && index < Count() ? pages_[static_cast<std::size_t>(index)] : nullptr;
 }
 
 bool WizardPages::Collect(int index) const
 {
-    switch (index) {
-    case PagePppoe:
-        return pppoe_ && pppoe_->CollectSettings();
-    case PageStaticIp:
-        return staticIp_ && staticIp_->CollectSettings();
-    case PagePptp:
-        return pptp_ && pptp_->CollectSettings();
-    case PageMacClone:
-        return macClone_ && macClone_->CollectSettings();
-    case PageWireless:
-        return wireless_ && wireless_->CollectSettings();
-    case PageSecurity:
-        return security_ && security_->CollectSettings();
-    default:
-        return false;
-    }
+    CWizardPage* page = Page(index);
+    return page && page->CollectSettings();
 }
 
 void WizardPages::SetPptpTitle(const QString& title) const

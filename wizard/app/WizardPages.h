@@ -1,18 +1,12 @@
-// The frame's thirteen pages, in index order, with a typed pointer to each
-// page whose entries the frame collects.
+// The frame's thirteen pages, in index order.
 #pragma once
 
 #include <QString>
 
 #include <vector>
 
-class CMacCloneDlg;
-class CPPOESetDlg;
 class CPPTPSettingDlg;
-class CPolygonDialog;
-class CSecuritySettingDlg;
-class CStaticIpDlg;
-class CWirelessSettingDlg;
+class CWizardPage;
 class QWidget;
 class WizardHost;
 
@@ -29,7 +23,7 @@ public:
     void Clear();
 
     int Count() const { return static_cast<int>(pages_.size()); }
-    CPolygonDialog* Page(int index) const;
+    CWizardPage* Page(int index) const;
 
     // CollectSettings of a data page; false for a page that has none.
     bool Collect(int index) const;
@@ -42,11 +36,6 @@ private:
     template <class Page>
     Page* Add(QWidget* frame, WizardHost& host);
 
-    std::vector<CPolygonDialog*> pages_;
-    CPPOESetDlg* pppoe_ = nullptr;
-    CStaticIpDlg* staticIp_ = nullptr;
+    std::vector<CWizardPage*> pages_;
     CPPTPSettingDlg* pptp_ = nullptr;
-    CMacCloneDlg* macClone_ = nullptr;
-    CWirelessSettingDlg* wireless_ = nullptr;
-    CSecuritySettingDlg* security_ = nullptr;
 };

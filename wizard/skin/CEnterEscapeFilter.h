@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+class QEvent;
 class QWidget;
 
 class CEnterEscapeFilter : public QObject {
@@ -14,4 +15,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    static bool IsEnterOrEscape(const QEvent* event);
+    // Accepts the key; true when the filter is to stop the event.
+    static bool Swallow(QEvent* event);
 };

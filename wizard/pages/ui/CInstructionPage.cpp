@@ -4,15 +4,11 @@
 #include "CWndCommonAttr.h"
 #include "HouseStyles.h"
 #include "InformationPages.h"
-#include "ScreenDpi.h"
-#include "SettingsReader.h"
 #include "WizardData.h"
 #include "WizardHost.h"
 
 namespace {
-constexpr int kStepNumber = 1174;
 constexpr int kTitle = 1171;
-constexpr int kTitleFontConstant = 1056;
 } // namespace
 
 QString CInstructionPage::PicturePath(int page, const QString& languageFile)
@@ -28,10 +24,7 @@ CInstructionPage::CInstructionPage(int page, int templateId, QWidget* parent, Wi
 void CInstructionPage::OnInitDialog()
 {
     RelayoutForScreen();
-    ApplyStepNumberStyle(kStepNumber);
-    CWndCommonAttr* title = Attr(kTitle);
-    ApplyTitleStyle(title);
-    if (title)
-        title->SetTextFont(kTitleFontConstant / ScreenDpi(), ReadFontFace(), true);
+    ApplyStepNumberStyle();
+    ApplyTitleStyle(Attr(kTitle));
     Translate();
 }

@@ -13,7 +13,6 @@
 #include <utility>
 
 namespace {
-constexpr int kStepNumber = 1174;
 constexpr int kTitle = 1171;
 constexpr int kStatusNote = 1207;
 constexpr int kPairFontSize = 9;
@@ -64,7 +63,7 @@ void CResultDlg::OnInitDialog()
 
 void CResultDlg::StyleControls()
 {
-    ApplyStepNumberStyle(kStepNumber);
+    ApplyStepNumberStyle();
     ApplyTitleStyle(Attr(kTitle));
     ApplyLabelStyle(Attr(kStatusNote));
     for (const LabelPair& pair : kPairs)

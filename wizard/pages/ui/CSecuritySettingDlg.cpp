@@ -13,7 +13,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kStepNumber = 1174;
 constexpr int kTitle = 1171;
 constexpr int kModeLabel = 1131;
 constexpr int kNotes[] = {SecurityNote, WepNote};
@@ -44,7 +43,7 @@ void CSecuritySettingDlg::OnInitDialog()
 
 void CSecuritySettingDlg::StyleControls()
 {
-    ApplyStepNumberStyle(kStepNumber);
+    ApplyStepNumberStyle();
     ApplyTitleStyle(Attr(kTitle));
     for (int id : kNotes)
         ApplyNoteStyle(Attr(id));
@@ -95,12 +94,6 @@ void CSecuritySettingDlg::ApplyModeView(int mode)
         SetControlCaption(label, Language().GetText(view.cipherLabelKey));
     if (QWidget* label = FindControl(this, PassphraseLabel))
         SetControlCaption(label, Language().GetText(view.passphraseLabelKey));
-}
-
-int CSecuritySettingDlg::ListIndex(int id) const
-{
-    const auto* list = Control<QComboBox>(id);
-    return list ? list->currentIndex() : 0;
 }
 
 bool CSecuritySettingDlg::CollectSettings()

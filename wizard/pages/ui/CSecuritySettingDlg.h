@@ -18,7 +18,7 @@ public:
     void SecurityModeChanged();
     // Checks the chosen mode's fields and stores them in the security record
     // and the result page's status.
-    bool CollectSettings();
+    bool CollectSettings() override;
 
 protected:
     void OnInitDialog() override;
@@ -28,5 +28,4 @@ private:
     void FillLists();
     void FillList(int id, const QStringList& keys);
     void ApplyModeView(int mode);
-    int ListIndex(int id) const;
 };

@@ -6,13 +6,11 @@
 #include "HouseStyles.h"
 #include "InformationPages.h"
 #include "ScreenDpi.h"
-#include "SettingsReader.h"
 #include "WizardData.h"
 #include "WizardHost.h"
 
 namespace {
 constexpr int kTitle = 1171;
-constexpr int kTitleFontConstant = 2880;
 } // namespace
 
 CSelectlanguage::CSelectlanguage(QWidget* parent, WizardHost& host)
@@ -29,14 +27,10 @@ void CSelectlanguage::OnInitDialog()
 {
     MeasureScreenDpi(this);
     RelayoutForScreen();
-    CWndCommonAttr* title = Attr(kTitle);
-    if (title)
-        title->SetTextFont(kTitleFontConstant / ScreenDpi(), ReadFontFace(), true, true);
-    ApplyTitleStyle(title);
+    ApplyTitleStyle(Attr(kTitle));
     Translate();
-    const QString picture = ProgramPath(QStringLiteral("%s\\Skin\\CommonButton.bmp"));
     for (int id : {kFirstLanguageButton, kSecondLanguageButton})
-        ApplyButtonStyle(Control<CSkBtn_Pub>(id), false, picture);
+        ApplyButtonStyle(Control<CSkBtn_Pub>(id), false);
 }
 
 void CSelectlanguage::ChooseLanguage(const QAbstractButton& button)

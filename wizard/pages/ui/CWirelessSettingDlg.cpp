@@ -10,7 +10,6 @@
 #include <QComboBox>
 
 namespace {
-constexpr int kStepNumber = 1174;
 constexpr int kTitle = 1171;
 constexpr int kNote = 1203;
 constexpr int kLabels[] = {1114, 1115, 1116, 1117};
@@ -34,7 +33,7 @@ void CWirelessSettingDlg::OnInitDialog()
 
 void CWirelessSettingDlg::StyleControls()
 {
-    ApplyStepNumberStyle(kStepNumber);
+    ApplyStepNumberStyle();
     ApplyTitleStyle(Attr(kTitle));
     ApplyNoteStyle(Attr(kNote));
     for (int id : kLabels)
@@ -58,12 +57,6 @@ void CWirelessSettingDlg::ShowDefaults()
     }
     if (auto* broadcast = Control<CSkBtn_ChkRadio>(kBroadcastBox))
         broadcast->SetCheck(defaults.broadcast);
-}
-
-int CWirelessSettingDlg::ListIndex(int id) const
-{
-    const auto* list = Control<QComboBox>(id);
-    return list ? list->currentIndex() : 0;
 }
 
 bool CWirelessSettingDlg::CollectSettings()

@@ -17,7 +17,7 @@ public:
 
     // Checks the SSID and stores the four values in the wireless record and
     // the result page's status.
-    bool CollectSettings();
+    bool CollectSettings() override;
 
 protected:
     void OnInitDialog() override;
@@ -25,5 +25,4 @@ protected:
 private:
     void StyleControls();
     void ShowDefaults();
-    int ListIndex(int id) const;
 };

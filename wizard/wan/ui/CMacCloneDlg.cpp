@@ -7,7 +7,6 @@
 #include "WizardData.h"
 
 namespace {
-constexpr int kStepNumber = 1174;
 constexpr int kTitle = 1171;
 constexpr int kNote = 1168;
 constexpr int kMacLabel = 1061;
@@ -27,7 +26,7 @@ void CMacCloneDlg::OnInitDialog()
 {
     MeasureScreenDpi(this);
     RelayoutForScreen();
-    ApplyStepNumberStyle(kStepNumber);
+    ApplyStepNumberStyle();
     ApplyTitleStyle(Attr(kTitle));
     ApplyNoteStyle(Attr(kNote));
     ApplyLabelStyle(Attr(kMacLabel));

@@ -17,7 +17,7 @@ public:
     void CloneMac();
     void RestoreMac();
     // Checks the typed address and makes it the WAN MAC to be set.
-    bool CollectSettings();
+    bool CollectSettings() override;
 
 protected:
     void OnInitDialog() override;

@@ -8,7 +8,6 @@
 #include "WizardHost.h"
 
 namespace {
-constexpr int kStepNumber = 1174;
 constexpr int kTitle = 1169;
 constexpr int kAccountLabel = 1063;
 constexpr int kPasswordLabel = 1064;
@@ -26,7 +25,7 @@ CPPOESetDlg::CPPOESetDlg(QWidget* parent, WizardHost& host)
 void CPPOESetDlg::OnInitDialog()
 {
     RelayoutForScreen();
-    ApplyStepNumberStyle(kStepNumber);
+    ApplyStepNumberStyle();
     ApplyTitleStyle(Attr(kTitle));
     ApplyLabelStyle(Attr(kAccountLabel));
     ApplyLabelStyle(Attr(kPasswordLabel));

@@ -15,7 +15,7 @@ public:
     CPPOESetDlg(QWidget* parent, WizardHost& host);
 
     // Checks the entries and stores them escaped in the PPPoE record.
-    bool CollectSettings();
+    bool CollectSettings() override;
     void CheckAccounts();
 
 protected:

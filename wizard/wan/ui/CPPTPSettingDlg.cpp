@@ -10,7 +10,6 @@
 #include <QComboBox>
 
 namespace {
-constexpr int kStepNumber = 1174;
 constexpr int kLabels[] = {1153, 1154, 1155, 1156, 1157, 1158, 1159};
 constexpr int kMaxEntryLength = 50;
 } // namespace
@@ -34,7 +33,7 @@ void CPPTPSettingDlg::OnInitDialog()
 
 void CPPTPSettingDlg::StyleControls()
 {
-    ApplyStepNumberStyle(kStepNumber);
+    ApplyStepNumberStyle();
     ApplyTitleStyle(Attr(kTitle));
     for (int id : kLabels)
         ApplyLabelStyle(Attr(id));
@@ -72,22 +71,15 @@ void CPPTPSettingDlg::UpdateAddressFields()
     }
 }
 
-std::uint32_t CPPTPSettingDlg::EntryValue(int id) const
-{
-    const auto* entry = Control<CIpAddressEdit>(id);
-    return entry ? entry->Value() : 0;
-}
-
 int CPPTPSettingDlg::AddressMode() const
 {
-    const auto* modes = Control<QComboBox>(kAddressModeList);
-    return modes ? modes->currentIndex() : AddressModeDynamic;
+    return ListIndex(kAddressModeList, AddressModeDynamic);
 }
 
 bool CPPTPSettingDlg::CollectSettings()
 {
-    const PptpEntry entry{EntryValue(kServerEntry),  EditText(kAccountEdit),   EditText(kPasswordEdit),
-                          AddressMode(),             EntryValue(kWanIpEntry), EntryValue(kWanMaskEntry),
-                          EntryValue(kWanGatewayEntry)};
+    const PptpEntry entry{AddressValue(kServerEntry),  EditText(kAccountEdit),   EditText(kPasswordEdit),
+                          AddressMode(),             AddressValue(kWanIpEntry), AddressValue(kWanMaskEntry),
+                          AddressValue(kWanGatewayEntry)};
     return PassedCheck(CollectPptpSettings(entry, Data().routerInfo, Data().pptpInfo));
 }

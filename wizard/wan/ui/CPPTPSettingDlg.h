@@ -27,7 +27,7 @@ public:
     // The WAN address entries are usable only with a static address.
     void UpdateAddressFields();
     // Checks the entries and stores them in the PPTP/L2TP record.
-    bool CollectSettings();
+    bool CollectSettings() override;
 
 protected:
     void OnInitDialog() override;
@@ -35,6 +35,5 @@ protected:
 private:
     void StyleControls();
     void FillAddressModes();
-    std::uint32_t EntryValue(int id) const;
     int AddressMode() const;
 };

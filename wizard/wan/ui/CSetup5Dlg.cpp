@@ -11,7 +11,6 @@
 #include "WizardHost.h"
 
 namespace {
-constexpr int kStepNumber = 1174;
 constexpr int kTitle = 1171;
 constexpr ColorRef kChoiceTextColor = 0;
 constexpr unsigned kNoExtraFormat = 0;
@@ -40,7 +39,7 @@ void CSetup5Dlg::OnInitDialog()
 
 void CSetup5Dlg::StyleControls()
 {
-    ApplyStepNumberStyle(kStepNumber);
+    ApplyStepNumberStyle();
     ApplyTitleStyle(Attr(kTitle));
     for (const ConnectionChoice& choice : ConnectionChoices())
         ApplyPictureButtonStyle(Control<CSkBtn_Pub>(choice.controlId), kChoiceTextColor, kNoExtraFormat);

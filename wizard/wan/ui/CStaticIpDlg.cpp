@@ -6,7 +6,6 @@
 #include "WizardData.h"
 
 namespace {
-constexpr int kStepNumber = 1174;
 constexpr int kTitle = 1073;
 constexpr int kLabels[] = {1182, 1074, 1075, 1076, 1077};
 } // namespace
@@ -20,22 +19,16 @@ CStaticIpDlg::CStaticIpDlg(QWidget* parent, WizardHost& host)
 void CStaticIpDlg::OnInitDialog()
 {
     RelayoutForScreen();
-    ApplyStepNumberStyle(kStepNumber);
+    ApplyStepNumberStyle();
     ApplyTitleStyle(Attr(kTitle));
     for (int id : kLabels)
         ApplyLabelStyle(Attr(id));
     Translate();
 }
 
-std::uint32_t CStaticIpDlg::EntryValue(int id) const
-{
-    const auto* entry = Control<CIpAddressEdit>(id);
-    return entry ? entry->Value() : 0;
-}
-
 bool CStaticIpDlg::CollectSettings()
 {
-    const StaticIpEntry entry{EntryValue(kIpAddressEntry), EntryValue(kSubnetMaskEntry), EntryValue(kGatewayEntry),
-                              EntryValue(kPrimaryDnsEntry), EntryValue(kSecondaryDnsEntry)};
+    const StaticIpEntry entry{AddressValue(kIpAddressEntry), AddressValue(kSubnetMaskEntry), AddressValue(kGatewayEntry),
+                              AddressValue(kPrimaryDnsEntry), AddressValue(kSecondaryDnsEntry)};
     return PassedCheck(CollectStaticIpSettings(entry, Data().routerInfo, Data().staticIpInfo));
 }

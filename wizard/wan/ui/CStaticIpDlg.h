@@ -16,11 +16,10 @@ public:
     CStaticIpDlg(QWidget* parent, WizardHost& host);
 
     // Checks the entries against the LAN side and stores them in the Static IP record.
-    bool CollectSettings();
+    bool CollectSettings() override;
 
 protected:
     void OnInitDialog() override;
 
 private:
-    std::uint32_t EntryValue(int id) const;
 };

@@ -1,6 +1,7 @@
 #include "CWizardPage.h"
 
 #include "CDlgMessageBox.h"
+#include "CIpAddressEdit.h"
 #include "CWndCommonAttr.h"
 #include "KeyboardOrder.h"
 #include "ProgramFolder.h"
@@ -9,6 +10,7 @@
 #include "TranslateDialog.h"
 #include "WizardHost.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 namespace {
@@ -60,9 +62,21 @@ void CWizardPage::SetEditText(int id, const QString& text)
         edit->setText(text);
 }
 
-void CWizardPage::ApplyStepNumberStyle(int id)
+std::uint32_t CWizardPage::AddressValue(int id) const
 {
-    if (CWndCommonAttr* label = Attr(id))
+    const auto* entry = Control<CIpAddressEdit>(id);
+    return entry ? entry->Value() : 0;
+}
+
+int CWizardPage::ListIndex(int id, int fallback) const
+{
+    const auto* list = Control<QComboBox>(id);
+    return list ? list->currentIndex() : fallback;
+}
+
+void CWizardPage::ApplyStepNumberStyle()
+{
+    if (CWndCommonAttr* label = Attr(kStepNumber))
         label->SetTextFont(kStepNumberFontConstant / ScreenDpi(), ReadFontFace(), true, true);
 }
 

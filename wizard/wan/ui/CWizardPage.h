@@ -7,6 +7,7 @@
 #include "DialogBuilder.h"
 #include "UserMessage.h"
 
+#include <cstdint>
 #include <optional>
 
 class CLanguageTable;
@@ -28,8 +29,15 @@ public:
     // Where the keyboard starts when the page opens: its first field. Null
     // leaves it to the frame's Next.
     virtual QWidget* FirstFocus() const;
+    // Checks the page's entries and stores them in the run's records; false,
+    // after a warning, when an entry is wrong. Pages without entries have
+    // nothing to collect.
+    virtual bool CollectSettings() { return false; }
 
 protected:
+    // The big number each step's page shows in its corner.
+    static constexpr int kStepNumber = 1174;
+
     WizardHost& Host() const { return host_; }
     WizardData& Data() const;
     const CLanguageTable& Language() const;
@@ -43,9 +51,13 @@ protected:
     // The text of a line edit; empty when there is none with the id.
     QString EditText(int id) const;
     void SetEditText(int id, const QString& text);
+    // The address an address entry holds; 0 when there is none with the id.
+    std::uint32_t AddressValue(int id) const;
+    // The chosen line of a drop-down list; `fallback` when there is none with the id.
+    int ListIndex(int id, int fallback = 0) const;
 
-    // The step number: the font face of the settings at 2880 ÷ DPI, bold italic.
-    void ApplyStepNumberStyle(int id);
+    // The page's step number: the font face of the settings at 2880 ÷ DPI, bold italic.
+    void ApplyStepNumberStyle();
     void Translate();
     // Shows the page's warning for a failed check; true when there was none.
     bool PassedCheck(const std::optional<UserMessage>& failure) const;
