@@ -139,19 +139,14 @@ TEST_F(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntr
     ASSERT_TRUE(install.waitForFinished(60000));
     ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
     const QDir root(prefix.path());
-    QStringList expected = {
+    const QStringList expected = {
         "lib/corvane-setup/setting.ini", "lib/corvane-setup/Language/English.ini",
         "lib/corvane-setup/Language/Czechic.ini", "lib/corvane-setup/Language/SimpChinese.ini",
         "lib/corvane-setup/Skin/dlgMainUI.bmp", "lib/corvane-setup/Skin/pic/English_Setup4.bmp",
         "lib/corvane-setup/Skin/cn/Setup4.bmp", "lib/corvane-setup/Guide_English.pdf",
         "share/applications/corvane-setup.desktop", "share/icons/hicolor/256x256/apps/corvane-setup.png",
-        "share/icons/hicolor/16x16/apps/corvane-setup.png"};
-#ifdef CORVANE_INSTALLS_SETUP
-    expected << "lib/corvane-setup/Setup";
-#endif
-#ifdef CORVANE_INSTALLS_LIBRARY
-    expected << "lib/corvane-setup/libCorvanelib.so";
-#endif
+        "share/icons/hicolor/16x16/apps/corvane-setup.png", "lib/corvane-setup/Setup",
+        "lib/corvane-setup/libCorvanelib.so"};
     for (const QString& path : expected) {
         EXPECT_TRUE(root.exists(path)) << path.toStdString();
     }
