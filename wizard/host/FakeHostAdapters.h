@@ -8,6 +8,7 @@ class FakeHostAdapters : public HostAdapters {
 public:
     bool resetResult = true;
     bool listReadable = true;
+    HostResetFailure resetFailure = HostResetFailure::None;  // reported when resetResult is false
     QString gateway;        // what the lookup offers; empty offers nothing
     int resetCalls = 0;
     int findCalls = 0;
@@ -16,6 +17,11 @@ public:
     {
         ++resetCalls;
         return resetResult;
+    }
+
+    HostResetFailure LastResetFailure() const override
+    {
+        return resetResult ? HostResetFailure::None : resetFailure;
     }
 
     bool FindGatewayAddress(QString& found) override

@@ -2,6 +2,8 @@
 // and find the router as the default gateway.
 #pragma once
 
+#include "HostResetFailure.h"
+
 #include <QString>
 
 #include <memory>
@@ -13,6 +15,8 @@ public:
     // False when the adapter list cannot be read; otherwise true, with
     // gateway filled from the first adapter that yields one.
     virtual bool FindGatewayAddress(QString& gateway) = 0;
+    // Why the last ResetAdaptersToDhcp returned false; None after a success.
+    virtual HostResetFailure LastResetFailure() const { return HostResetFailure::None; }
 };
 
 // The platform's own adapters.

@@ -15,6 +15,7 @@ class ForwardingAdapters : public HostAdapters {
 public:
     explicit ForwardingAdapters(FakeHostAdapters& fake) : fake_(fake) {}
     bool ResetAdaptersToDhcp() override { return fake_.ResetAdaptersToDhcp(); }
+    HostResetFailure LastResetFailure() const override { return fake_.LastResetFailure(); }
     bool FindGatewayAddress(QString& gateway) override { return fake_.FindGatewayAddress(gateway); }
 
 private:
