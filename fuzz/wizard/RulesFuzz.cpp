@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::uint32_t address = ParseDottedAddress(bytes);
-    if (address != 0xFFFFFFFFu && FormatDottedAddress(address) != bytes)
+    if (ParseDottedAddress(FormatDottedAddress(address)) != address)
         std::abort();
 
     const QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));

@@ -44,6 +44,10 @@ TEST(StaticIpCheck, ReportsTheFirstFailedCheckAndStoresOnlyAcceptedEntries)
         {"192.168.0.1", "10.1.1.2", "255.0.0.0", "10.1.1.1", "0.0.0.0", "Primary DNS server invalid"},
         // A LAN text that does not parse is 255.255.255.255.
         {"router", "10.1.1.2", "255.0.0.0", "10.1.1.1", "8.8.8.8", ""},
+        // The LAN address in the forms a router or a person writes it still guards.
+        {"192.168.1.01", "192.168.1.10", "255.255.255.0", "192.168.1.1", "8.8.8.8", kSameSegment},
+        {"10.1", "10.1.1.2", "255.0.0.0", "10.1.1.1", "8.8.8.8", kSameSegment},
+        {"0xC0.0xA8.1.1", "192.168.1.10", "255.255.255.0", "192.168.1.1", "8.8.8.8", kSameSegment},
         // The gateway may equal the address and lie outside its subnet.
         {"192.168.0.1", "10.1.1.2", "255.255.255.0", "10.1.1.2", "8.8.8.8", ""},
         {"192.168.0.1", "10.1.1.2", "255.255.255.0", "172.16.0.1", "8.8.8.8", ""},

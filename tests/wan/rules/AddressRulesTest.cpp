@@ -54,6 +54,8 @@ TEST(IsValidMacText, WantsSixColonPairsAndAnEvenFirstOctet)
         {"00-1A-2B-3C-4D-5E", false}, {"001A2B3C4D5E", false}, {"00:1A:2B:3C:4D:5E:", false},
         {"00:1G:2B:3C:4D:5E", false}, {"00:1A:2B:3C:4D:5", false}, {"0:01A:2B:3C:4D:5E", false},
         {"", false},
+        // U+FB00 upper-cases to "FF" only as part of a whole text.
+        {"00:1a:2b:3c:4d:\uFB00", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsValidMacText(QString::fromUtf8(c.text)), c.valid) << c.text;
@@ -96,19 +98,24 @@ TEST(EscapeFormValue, DropsTheWholeValueOutsideTenTo127)
         EXPECT_EQ(EscapeFormValue(c.text), c.result) << c.text.toStdString();
 }
 
-TEST(DottedAddress, ParsesOnlyFourDecimalParts)
+// The router's address is read as every network tool reads it: octal and
+// hex parts and the short forms, and nothing more.
+TEST(DottedAddress, ReadsTheSystemsAddressForms)
 {
     const struct {
         const char* text;
         std::uint32_t address;
     } cases[] = {
-        {"192.168.0.1", 0xC0A80001}, {"0.0.0.0", 0}, {"255.255.255.255", 0xFFFFFFFF}, {"10.0.0.255", 0x0A0000FF},
-        {"256.0.0.1", 0xFFFFFFFF},   {"1.2.3", 0xFFFFFFFF}, {"1.2.3.4.5", 0xFFFFFFFF}, {"1.2.3.", 0xFFFFFFFF},
-        {"1..3.4", 0xFFFFFFFF},      {"01.2.3.4", 0xFFFFFFFF}, {"0x1.2.3.4", 0xFFFFFFFF}, {" 1.2.3.4", 0xFFFFFFFF},
-        {"1.2.3.4 ", 0xFFFFFFFF},    {"-1.2.3.4", 0xFFFFFFFF}, {"1.2.3.-0", 0xFFFFFFFF}, {"1.+2.3.4", 0xFFFFFFFF}, {"", 0xFFFFFFFF}, {"1234.1.1.1", 0xFFFFFFFF},
+        {"192.168.0.1", 0xC0A80001},   {"0.0.0.0", 0},           {"255.255.255.255", 0xFFFFFFFF},
+        {"192.168.0.01", 0xC0A80001},  {"010.0.0.1", 0x08000001}, {"0xC0.0xA8.0.1", 0xC0A80001},
+        {"10.1", 0x0A000001},          {"1.2.3", 0x01020003},     {"3232235521", 0xC0A80001},
+        {"1.2.3.4 ", 0x01020304},      {"256.0.0.1", 0xFFFFFFFF}, {"1.2.3.4.5", 0xFFFFFFFF},
+        {"1..3.4", 0xFFFFFFFF},        {"08.1.1.1", 0xFFFFFFFF},  {" 1.2.3.4", 0xFFFFFFFF},
+        {"1.2.3.4x", 0xFFFFFFFF},      {"-1.2.3.4", 0xFFFFFFFF},  {"", 0xFFFFFFFF},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseDottedAddress(c.text), c.address) << c.text;
+    EXPECT_EQ(ParseDottedAddress(std::string("1.2.3.4\0junk", 12)), 0xFFFFFFFFu);
 }
 
 TEST(DottedAddress, FormatsWithoutLeadingZerosAndRoundTrips)

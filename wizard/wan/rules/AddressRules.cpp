@@ -1,7 +1,8 @@
 #include "AddressRules.h"
 
+#include <arpa/inet.h>
+
 #include <bit>
-#include <string_view>
 
 bool IsValidHostAddress(std::uint32_t address)
 {
@@ -27,7 +28,12 @@ bool IsDifferentSegment(std::uint32_t a, std::uint32_t b, std::uint32_t mask)
 
 bool IsValidMacText(const QString& text)
 {
-    const QString mac = text.toUpper();
+    // Character by character: a whole-text upper-casing turns one character
+    // into several (U+FB00 into "FF") and lets a non-hex text through.
+    QString mac;
+    mac.reserve(text.size());
+    for (const QChar c : text)
+        mac += c.toUpper();
     if (mac.size() != 17)
         return false;
     if (QStringLiteral("13579BDF").contains(mac[1]))
@@ -59,41 +65,13 @@ QString EscapeFormValue(const QString& text)
     return result;
 }
 
-namespace {
-
-// One decimal part of 0..255 without leading zeros, or -1.
-int ParseOctet(std::string_view part)
-{
-    if (part.empty() || part.size() > 3 || (part.size() > 1 && part[0] == '0'))
-        return -1;
-    int value = 0;
-    for (const char c : part) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value > 255 ? -1 : value;
-}
-
-} // namespace
-
 std::uint32_t ParseDottedAddress(const std::string& text)
 {
-    constexpr std::uint32_t invalid = 0xFFFFFFFFu;
-    std::string_view rest = text;
-    std::uint32_t address = 0;
-    for (int i = 0; i < 4; ++i) {
-        const std::size_t dot = rest.find('.');
-        const bool last = i == 3;
-        if (last != (dot == std::string_view::npos))
-            return invalid;
-        const int octet = ParseOctet(rest.substr(0, dot));
-        if (octet < 0)
-            return invalid;
-        address = (address << 8) | static_cast<std::uint32_t>(octet);
-        rest = last ? std::string_view() : rest.substr(dot + 1);
-    }
-    return address;
+    // The system's parser, so the router's own address forms (octal and hex
+    // parts, fewer than four parts) read as every network tool reads them.
+    if (text.find('\0') != std::string::npos)
+        return INADDR_NONE;
+    return ntohl(inet_addr(text.c_str()));
 }
 
 std::string FormatDottedAddress(std::uint32_t address)

@@ -13,6 +13,7 @@ bool IsDifferentSegment(std::uint32_t a, std::uint32_t b, std::uint32_t mask);
 bool IsValidMacText(const QString& text);
 QString EscapeFormValue(const QString& text);
 
-// inet_addr rules; text that does not parse gives 255.255.255.255.
+// The system's inet_addr rules (octal, hex and short forms such as 10.1);
+// text that does not parse gives 255.255.255.255.
 std::uint32_t ParseDottedAddress(const std::string& text);
 std::string FormatDottedAddress(std::uint32_t address);
