@@ -1,5 +1,7 @@
 #include "CIpAddressEdit.h"
 
+#include "OctetText.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -8,15 +10,40 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include <memory>
+#include <utility>
+
 namespace {
 
-int OctetFromText(const QString& text)
+constexpr int kLastOctet = 3;
+
+bool IsSeparator(const QKeyEvent* key)
 {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < 0)
-        return 0;
-    return std::min(value, 255);
+    return key->text() == QStringLiteral(".") || key->text() == QStringLiteral(" ");
+}
+
+bool IsDigit(const QKeyEvent* key)
+{
+    return key->text().size() == 1 && key->text()[0] >= u'0' && key->text()[0] <= u'9';
+}
+
+bool IsModifierOnly(const QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsPlain(const QKeyEvent* key)
+{
+    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 } // namespace
@@ -31,13 +58,18 @@ CIpAddressEdit::CIpAddressEdit(QWidget* parent)
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(0);
     auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i <= kLastOctet; ++i) {
         if (i > 0)
             layout->addWidget(new QLabel(QStringLiteral("."), this));
         auto* octet = new QLineEdit(this);
         octet->setFrame(false);
         octet->setAlignment(Qt::AlignCenter);
         octet->setValidator(digits);
+        // Only the first octet is a Tab stop: the control is one field to
+        // the keyboard, and the mouse may still pick any octet.
+        octet->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        // The line edit's own menu would paste past the address rules.
+        octet->setContextMenuPolicy(Qt::NoContextMenu);
         octet->installEventFilter(this);
         connect(octet, &QLineEdit::textEdited, this, [this, i] { OnOctetEdited(i); });
         layout->addWidget(octet, 1);
@@ -50,14 +82,14 @@ std::uint32_t CIpAddressEdit::Value() const
 {
     std::uint32_t value = 0;
     for (const QLineEdit* octet : octets_)
-        value = (value << 8) | static_cast<std::uint32_t>(OctetFromText(octet->text()));
+        value = (value << 8) | static_cast<std::uint32_t>(OctetValue(octet->text()));
     return value;
 }
 
 void CIpAddressEdit::SetValue(std::uint32_t value)
 {
-    for (int i = 0; i < 4; ++i)
-        octets_[static_cast<std::size_t>(i)]->setText(QString::number((value >> (24 - 8 * i)) & 0xFF));
+    for (int i = 0; i <= kLastOctet; ++i)
+        Octet(i)->setText(QString::number((value >> (24 - 8 * i)) & 0xFF));
     emit ValueChanged();
 }
 
@@ -65,64 +97,251 @@ QString CIpAddressEdit::Text() const
 {
     QStringList parts;
     for (const QLineEdit* octet : octets_)
-        parts << QString::number(OctetFromText(octet->text()));
+        parts << QString::number(OctetValue(octet->text()));
     return parts.join(u'.');
 }
 
 void CIpAddressEdit::SetText(const QString& dotted)
 {
     const QStringList parts = dotted.trimmed().split(u'.');
-    for (int i = 0; i < 4; ++i)
-        octets_[static_cast<std::size_t>(i)]->setText(QString::number(i < parts.size() ? OctetFromText(parts[i]) : 0));
+    for (int i = 0; i <= kLastOctet; ++i)
+        Octet(i)->setText(QString::number(i < parts.size() ? OctetValue(parts[i].trimmed()) : 0));
     emit ValueChanged();
+}
+
+QString CIpAddressEdit::SpokenName() const
+{
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    if (!parentWidget())
+        return {};
+    for (const QLabel* label : parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->buddy() == this) {
+            QString text = label->text();
+            return text.remove(u'&');
+        }
+    }
+    return {};
 }
 
 int CIpAddressEdit::OctetIndex(QObject* watched) const
 {
-    for (int i = 0; i < 4; ++i) {
-        if (octets_[static_cast<std::size_t>(i)] == watched)
+    for (int i = 0; i <= kLastOctet; ++i) {
+        if (Octet(i) == watched)
             return i;
     }
     return -1;
 }
 
+void CIpAddressEdit::SetOctets(const std::array<int, 4>& values)
+{
+    for (int i = 0; i <= kLastOctet; ++i)
+        Octet(i)->setText(QString::number(values[static_cast<std::size_t>(i)]));
+    emit ValueChanged();
+}
+
 void CIpAddressEdit::FocusOctet(int index)
 {
-    if (index < 0 || index > 3)
-        return;
-    QLineEdit* octet = octets_[static_cast<std::size_t>(index)];
-    octet->setFocus();
-    octet->selectAll();
+    Octet(index)->setFocus(Qt::OtherFocusReason);
+    Octet(index)->selectAll();
+}
+
+void CIpAddressEdit::PlaceCaret(int index, int position)
+{
+    Octet(index)->setFocus(Qt::OtherFocusReason);
+    Octet(index)->deselect();
+    Octet(index)->setCursorPosition(position);
 }
 
 void CIpAddressEdit::OnOctetEdited(int index)
 {
-    QLineEdit* octet = octets_[static_cast<std::size_t>(index)];
-    if (octet->text().toInt() > 255)
-        octet->setText(QStringLiteral("255"));
-    if (octet->text().size() == 3)
+    QLineEdit* octet = Octet(index);
+    const QString clamped = ClampedOctet(octet->text());
+    if (clamped != octet->text())
+        octet->setText(clamped);
+    if (std::exchange(digitTyped_, false) && index < kLastOctet && IsCompleteOctet(octet->text())) {
         FocusOctet(index + 1);
+        justAdvanced_ = true;
+    }
     emit ValueChanged();
+}
+
+void CIpAddressEdit::OnOctetFocused(int index, Qt::FocusReason reason)
+{
+    // The application hands the focus over before the press arrives.
+    clickFocused_ = reason == Qt::MouseFocusReason;
+    Octet(index)->setAccessibleName(SpokenName());
+    EndWholeSelection(index);
+}
+
+void CIpAddressEdit::OnOctetLeft(int index)
+{
+    QLineEdit* octet = Octet(index);
+    const QString settled = SettledOctet(octet->text());
+    if (settled != octet->text())
+        octet->setText(settled);
+}
+
+bool CIpAddressEdit::OnMousePress(int index)
+{
+    justAdvanced_ = false;
+    if (!std::exchange(clickFocused_, false) && Octet(index)->hasFocus()) {
+        EndWholeSelection(index);
+        return false;
+    }
+    // A click into another octet takes it whole, so typing replaces it.
+    Octet(index)->setFocus(Qt::MouseFocusReason);
+    Octet(index)->selectAll();
+    return true;
+}
+
+bool CIpAddressEdit::OnKey(int index, QKeyEvent* key)
+{
+    // Holding Ctrl on the way to Ctrl+C is no key of its own.
+    if (IsModifierOnly(key))
+        return false;
+    digitTyped_ = IsDigit(key);
+    clickFocused_ = false;
+    if (wholeSelected_ && OnWholeSelectedKey(key))
+        return true;
+    if (key->matches(QKeySequence::SelectAll)) {
+        SelectWhole();
+        return true;
+    }
+    if (key->matches(QKeySequence::Paste))
+        return PasteAddress();
+    if (IsSeparator(key))
+        return OnSeparator(index);
+    justAdvanced_ = false;
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        LeaveFromFirstOctet(index);
+        return false;
+    }
+    return IsPlain(key) && OnMoveKey(index, key);
+}
+
+bool CIpAddressEdit::OnWholeSelectedKey(QKeyEvent* key)
+{
+    if (key->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(Text());
+        return true;
+    }
+    if (key->matches(QKeySequence::SelectAll) || (key->matches(QKeySequence::Paste) && PasteAddress()))
+        return true;
+    const bool erases = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+    if (!erases && !IsDigit(key) && !key->matches(QKeySequence::Paste)) {
+        EndWholeSelection(OctetIndex(QApplication::focusWidget()));
+        return false;
+    }
+    wholeSelected_ = false;
+    for (QLineEdit* octet : octets_)
+        octet->clear();
+    FocusOctet(0);
+    emit ValueChanged();
+    if (!erases) {
+        const std::unique_ptr<QKeyEvent> again(key->clone());
+        QCoreApplication::sendEvent(Octet(0), again.get());
+    }
+    return true;
+}
+
+bool CIpAddressEdit::OnSeparator(int index)
+{
+    if (std::exchange(justAdvanced_, false))
+        return true;
+    if (index < kLastOctet && !Octet(index)->text().isEmpty())
+        FocusOctet(index + 1);
+    return true;
+}
+
+bool CIpAddressEdit::OnMoveKey(int index, const QKeyEvent* key)
+{
+    const QLineEdit* octet = Octet(index);
+    const bool caretAtStart = octet->cursorPosition() == 0 && !octet->hasSelectedText();
+    const bool caretAtEnd = octet->cursorPosition() == octet->text().size() && !octet->hasSelectedText();
+    switch (key->key()) {
+    case Qt::Key_Backspace:
+        if (index == 0 || !(octet->text().isEmpty() || caretAtStart))
+            return false;
+        PlaceCaret(index - 1, static_cast<int>(Octet(index - 1)->text().size()));
+        return true;
+    case Qt::Key_Left:
+        if (index == 0 || !caretAtStart)
+            return false;
+        PlaceCaret(index - 1, static_cast<int>(Octet(index - 1)->text().size()));
+        return true;
+    case Qt::Key_Right:
+        if (index == kLastOctet || !caretAtEnd)
+            return false;
+        PlaceCaret(index + 1, 0);
+        return true;
+    case Qt::Key_Home:
+        PlaceCaret(0, 0);
+        return true;
+    case Qt::Key_End:
+        PlaceCaret(kLastOctet, static_cast<int>(Octet(kLastOctet)->text().size()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CIpAddressEdit::PasteAddress()
+{
+    const QString pasted = QApplication::clipboard()->text().trimmed();
+    if (!pasted.contains(u'.'))
+        return false;
+    // Dotted text that is no address changes nothing rather than a part.
+    if (const auto octets = ParseTypedAddress(pasted)) {
+        SetOctets(*octets);
+        PlaceCaret(kLastOctet, static_cast<int>(Octet(kLastOctet)->text().size()));
+    }
+    return true;
+}
+
+void CIpAddressEdit::SelectWhole()
+{
+    for (QLineEdit* octet : octets_)
+        octet->selectAll();
+    wholeSelected_ = true;
+}
+
+void CIpAddressEdit::EndWholeSelection(int keep)
+{
+    if (!std::exchange(wholeSelected_, false))
+        return;
+    for (int i = 0; i <= kLastOctet; ++i) {
+        if (i != keep)
+            Octet(i)->deselect();
+    }
+}
+
+// Tab leaves the control from wherever the focus is inside it, as if from
+// its one Tab stop, so the focus chain is walked from there.
+void CIpAddressEdit::LeaveFromFirstOctet(int index)
+{
+    if (index != 0)
+        Octet(0)->setFocus(Qt::OtherFocusReason);
 }
 
 bool CIpAddressEdit::eventFilter(QObject* watched, QEvent* event)
 {
     const int index = OctetIndex(watched);
-    if (index < 0 || event->type() != QEvent::KeyPress)
+    if (index < 0)
         return QFrame::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->matches(QKeySequence::Paste)) {
-        const QString pasted = QApplication::clipboard()->text();
-        if (pasted.contains(u'.')) {
-            SetText(pasted);
-            return true;
-        }
-        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return OnKey(index, static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+        return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && OnMousePress(index);
+    case QEvent::FocusIn:
+        OnOctetFocused(index, static_cast<QFocusEvent*>(event)->reason());
+        break;
+    case QEvent::FocusOut:
+        OnOctetLeft(index);
+        break;
+    default:
+        break;
     }
-    if (key->text() == QStringLiteral(".")) {
-        if (!octets_[static_cast<std::size_t>(index)]->text().isEmpty())
-            FocusOctet(index + 1);
-        return true;
-    }
-    return false;
+    return QFrame::eventFilter(watched, event);
 }

@@ -1,5 +1,8 @@
-// IPv4 entry of four octets. Dotted text can be typed or pasted; the value
-// is a 32-bit number in host order, and 0 shows as 0.0.0.0.
+// IPv4 entry of four octets that types as the address fields of every
+// network dialog: an octet is selected when focused, fills on to the next
+// one, and a whole dotted address typed or pasted fills all four. The
+// control is one Tab stop named by its label; its value is a 32-bit number
+// in host order, and 0 shows as 0.0.0.0.
 #pragma once
 
 #include <QFrame>
@@ -7,6 +10,7 @@
 #include <array>
 #include <cstdint>
 
+class QKeyEvent;
 class QLineEdit;
 
 class CIpAddressEdit : public QFrame {
@@ -20,6 +24,9 @@ public:
     // Takes up to four dot-separated numbers; missing or bad parts become 0,
     // numbers above 255 become 255.
     void SetText(const QString& dotted);
+    // What a screen reader calls every octet: the control's own name, else
+    // the text of the label tied to it.
+    QString SpokenName() const;
 
 signals:
     void ValueChanged();
@@ -28,9 +35,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QLineEdit* Octet(int index) const { return octets_[static_cast<std::size_t>(index)]; }
     int OctetIndex(QObject* watched) const;
-    void OnOctetEdited(int index);
+    void SetOctets(const std::array<int, 4>& values);
     void FocusOctet(int index);
+    void PlaceCaret(int index, int position);
+    void OnOctetEdited(int index);
+    void OnOctetFocused(int index, Qt::FocusReason reason);
+    void OnOctetLeft(int index);
+    bool OnMousePress(int index);
+    bool OnKey(int index, QKeyEvent* key);
+    bool OnWholeSelectedKey(QKeyEvent* key);
+    bool OnSeparator(int index);
+    bool OnMoveKey(int index, const QKeyEvent* key);
+    bool PasteAddress();
+    void SelectWhole();
+    void EndWholeSelection(int keep);
+    void LeaveFromFirstOctet(int index);
 
     std::array<QLineEdit*, 4> octets_{};
+    // The focus moved on by itself; a separator typed next is the user's own
+    // and already done.
+    bool justAdvanced_ = false;
+    // Ctrl+A took in all four octets: typing starts a new address.
+    bool wholeSelected_ = false;
+    // The key the octet is about to take is a digit: only a typed digit
+    // that completes an octet moves on, never an erasing key.
+    bool digitTyped_ = false;
+    // The octet took the focus from a click whose press is still to come.
+    bool clickFocused_ = false;
 };
