@@ -135,6 +135,20 @@ TEST_F(AddressEntryTest, TypingAfterAClick)
     }
 }
 
+// The page opens with the focus in the first octet; the person clicks it all
+// the same before typing.
+TEST_F(AddressEntryTest, FirstClickIntoTheFocusedOctetStillSelectsIt)
+{
+    Octet(0)->setFocus(Qt::OtherFocusReason);
+    QTest::mouseClick(Octet(0), Qt::LeftButton, {}, QPoint(Octet(0)->width() - 2, Octet(0)->height() / 2));
+    Strike("192.168.0.10");
+    EXPECT_EQ(entry->Text(), "192.168.0.10");
+    // A second click places the caret, to mend one digit.
+    QTest::mouseClick(Octet(3), Qt::LeftButton, {}, QPoint(Octet(3)->width() - 2, Octet(3)->height() / 2));
+    Strike("1");
+    EXPECT_EQ(entry->Text(), "192.168.0.101");
+}
+
 TEST_F(AddressEntryTest, SelectAllCopiesTheWholeAddress)
 {
     entry->SetValue(0xC0A80001);

@@ -166,10 +166,9 @@ void CIpAddressEdit::OnOctetEdited(int index)
     emit ValueChanged();
 }
 
-void CIpAddressEdit::OnOctetFocused(int index, Qt::FocusReason reason)
+void CIpAddressEdit::OnOctetFocused(int index)
 {
-    // The application hands the focus over before the press arrives.
-    clickFocused_ = reason == Qt::MouseFocusReason;
+    touched_ = -1;
     Octet(index)->setAccessibleName(SpokenName());
     EndWholeSelection(index);
 }
@@ -185,11 +184,12 @@ void CIpAddressEdit::OnOctetLeft(int index)
 bool CIpAddressEdit::OnMousePress(int index)
 {
     justAdvanced_ = false;
-    if (!std::exchange(clickFocused_, false) && Octet(index)->hasFocus()) {
+    if (std::exchange(touched_, index) == index) {
         EndWholeSelection(index);
         return false;
     }
-    // A click into another octet takes it whole, so typing replaces it.
+    // The first click into an octet takes it whole, so typing replaces it,
+    // even when the page had already put the focus there.
     Octet(index)->setFocus(Qt::MouseFocusReason);
     Octet(index)->selectAll();
     return true;
@@ -201,7 +201,7 @@ bool CIpAddressEdit::OnKey(int index, QKeyEvent* key)
     if (IsModifierOnly(key))
         return false;
     digitTyped_ = IsDigit(key);
-    clickFocused_ = false;
+    touched_ = index;
     if (wholeSelected_ && OnWholeSelectedKey(key))
         return true;
     if (key->matches(QKeySequence::SelectAll)) {
@@ -335,7 +335,7 @@ bool CIpAddressEdit::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && OnMousePress(index);
     case QEvent::FocusIn:
-        OnOctetFocused(index, static_cast<QFocusEvent*>(event)->reason());
+        OnOctetFocused(index);
         break;
     case QEvent::FocusOut:
         OnOctetLeft(index);

@@ -41,7 +41,7 @@ private:
     void FocusOctet(int index);
     void PlaceCaret(int index, int position);
     void OnOctetEdited(int index);
-    void OnOctetFocused(int index, Qt::FocusReason reason);
+    void OnOctetFocused(int index);
     void OnOctetLeft(int index);
     bool OnMousePress(int index);
     bool OnKey(int index, QKeyEvent* key);
@@ -62,6 +62,7 @@ private:
     // The key the octet is about to take is a digit: only a typed digit
     // that completes an octet moves on, never an erasing key.
     bool digitTyped_ = false;
-    // The octet took the focus from a click whose press is still to come.
-    bool clickFocused_ = false;
+    // The octet the user has clicked or typed in since it took the focus;
+    // only there does a click place the caret instead of selecting.
+    int touched_ = -1;
 };
