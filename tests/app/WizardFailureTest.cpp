@@ -6,6 +6,7 @@
 #include "CDlgMessageBox.h"
 #include "CLookInfo.h"
 #include "CPPOESetDlg.h"
+#include "CSkBtn_Pub.h"
 #include "CSelectlanguage.h"
 #include "DialogBuilder.h"
 #include "FrameControls.h"
@@ -169,6 +170,18 @@ TEST_F(AppFrame, LanguageTextsHideTheWebLinkAndLabelsSetToNull)
     EXPECT_FALSE(FrameControl(FrameControl::ModelLabel)->isVisible());
     EXPECT_TRUE(FrameControl(FrameControl::VersionLabel)->isVisible());
     EXPECT_EQ(ControlCaption(FrameControl(FrameControl::ProductLabel)), QStringLiteral("Router"));
+}
+
+TEST_F(AppFrame, WebLinkKeepsTheFontColourAfterAClick)
+{
+    StartWizard({}, {}, {{QStringLiteral("webURL"), QStringLiteral("http://router.example/")}});
+    auto* link = qobject_cast<CSkBtn_Pub*>(FrameControl(FrameControl::WebLink));
+    ASSERT_NE(link, nullptr);
+    const ColorRef fontColor = link->StateAttr(0).textColor;
+    ClickFrame(FrameControl::WebLink);
+    ASSERT_EQ(opened_.size(), 1u);
+    EXPECT_EQ(link->StateAttr(0).textColor, fontColor);
+    EXPECT_NE(link->StateAttr(0).textColor, MakeColorRef(128, 0, 0));
 }
 
 struct ManualCase {

@@ -28,10 +28,12 @@ void StyleWebLink(QWidget* frame, ColorRef fontColor, ColorRef mouseOverColor)
     auto* link = FindControlAs<CSkBtn_Pub>(frame, FrameControl::WebLink);
     if (!link)
         return;
-    // Idle and pressed in the font colour, under the mouse in its own.
+    // Idle and pressed in the font colour, under the mouse in its own; a
+    // click leaves it in the font colour rather than the visited-link red.
     link->SetStateTextColor(0, fontColor);
     link->SetStateTextColor(1, mouseOverColor);
     link->SetStateTextColor(2, fontColor);
+    link->SetClickedTextColor(fontColor);
     link->SetStateFont(-1, 1152 / ScreenDpi(), true, false, false, ReadFontFace());
     link->SetTextFormat(TextFormat::kRight | TextFormat::kVCenter | TextFormat::kSingleLine);
 }
