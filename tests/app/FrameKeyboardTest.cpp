@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -129,22 +130,39 @@ TEST_F(FrameKeyboard, EachPageOpensOnItsFirstFieldOrOnNext)
     EXPECT_EQ(FocusName(), next);
 }
 
+// Each page's fields, one stop per field (an address entry is one), then
+// the web link, Back, Next and Exit, and round again.
 TEST_F(FrameKeyboard, TabRunsThroughThePageBeforeTheFrameAndWraps)
 {
+    const struct {
+        int choice;
+        int page;
+        std::vector<int> fields;
+    } pages[] = {
+        {kPppoeChoice, PagePppoe,
+         {CPPOESetDlg::kAccountEdit, CPPOESetDlg::kPasswordEdit, CPPOESetDlg::kCheckAccountsButton}},
+        {kStaticChoice, PageStaticIp,
+         {CStaticIpDlg::kIpAddressEntry, CStaticIpDlg::kSubnetMaskEntry, CStaticIpDlg::kGatewayEntry,
+          CStaticIpDlg::kPrimaryDnsEntry, CStaticIpDlg::kSecondaryDnsEntry}},
+    };
     StartActive();
     GoToConnectionTypePage();
-    ClickOnPage(PageConnectionType, kPppoeChoice);
-    ASSERT_EQ(frame_->PageIndex(), PagePppoe);
-    Reactivate();
-    const auto page = [](int id) { return QStringLiteral("page:%1").arg(id); };
-    const auto frame = [](int id) { return QStringLiteral("frame:%1").arg(id); };
-    const QStringList forward = {
-        page(CPPOESetDlg::kAccountEdit), page(CPPOESetDlg::kPasswordEdit), page(CPPOESetDlg::kCheckAccountsButton),
-        frame(FrameControl::WebLink),    frame(FrameControl::Back),        frame(FrameControl::Next),
-        frame(FrameControl::Exit),       page(CPPOESetDlg::kAccountEdit),
-    };
-    EXPECT_EQ(WalkFocus(Qt::Key_Tab, 7), forward);
-    QStringList backward = forward;
-    std::reverse(backward.begin(), backward.end());
-    EXPECT_EQ(WalkFocus(Qt::Key_Backtab, 7), backward);
+    for (const auto& each : pages) {
+        if (frame_->PageIndex() != PageConnectionType)
+            ClickBack();
+        ClickOnPage(PageConnectionType, each.choice);
+        ASSERT_EQ(frame_->PageIndex(), each.page);
+        Reactivate();
+        QStringList forward;
+        for (const int id : each.fields)
+            forward << QStringLiteral("page:%1").arg(id);
+        for (const int id : {FrameControl::WebLink, FrameControl::Back, FrameControl::Next, FrameControl::Exit})
+            forward << QStringLiteral("frame:%1").arg(id);
+        forward << forward.first();
+        const auto presses = static_cast<int>(forward.size() - 1);
+        EXPECT_EQ(WalkFocus(Qt::Key_Tab, presses), forward) << "page " << each.page;
+        QStringList backward = forward;
+        std::reverse(backward.begin(), backward.end());
+        EXPECT_EQ(WalkFocus(Qt::Key_Backtab, presses), backward) << "page " << each.page;
+    }
 }
