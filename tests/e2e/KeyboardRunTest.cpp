@@ -121,6 +121,54 @@ protected:
 
     bool WaitForFrameAlone() { return PollUntil([this] { return Windows().size() == 1; }, 30s); }
 
+    // Welcome and instruction pages, the link check answered.
+    void ReachConnectionTypePage()
+    {
+        Shot(QStringLiteral("01-welcome"));
+        for (int page = 1; page <= 4; ++page) {
+            ASSERT_TRUE(PressUntilScreenChanges({QStringLiteral("space")})) << "Next did not leave page " << page;
+            Shot(QStringLiteral("02-instruction-%1").arg(page));
+        }
+        // Next on the last instruction page checks the link.
+        ASSERT_TRUE(PressUntilShown({QStringLiteral("space")}, [this] { return MessageBoxShown(); }))
+            << "no link check answer";
+        Shot(QStringLiteral("03-connect-ok"));
+        Press({QStringLiteral("space")});
+        ASSERT_TRUE(WaitForFrameAlone());
+        Shot(QStringLiteral("04-connection-type"));
+    }
+
+    // MAC clone, wireless and security pages, then the save and reboot.
+    void SaveFromMacClonePage()
+    {
+        Shot(QStringLiteral("06-mac-clone"));
+        // Back from the first field wraps round to Exit, then Next.
+        const QStringList backToNext = {QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab"),
+                                        QStringLiteral("space")};
+        Press(backToNext);
+        Type(kSsid);
+        Shot(QStringLiteral("07-wireless"));
+        Press(backToNext);
+        Shot(QStringLiteral("08-security"));
+        Press(backToNext);
+        ASSERT_TRUE(PollUntil([this] { return emulator_->State().rebootCount >= 1; }, 60s))
+            << "the router never rebooted";
+        ASSERT_TRUE(WaitForFrameAlone());
+        Shot(QStringLiteral("09-result"));
+    }
+
+    // The result page opens on Finish.
+    void FinishEndsWithOne()
+    {
+        Press({QStringLiteral("space")});
+        const std::optional<int> code = setup_->WaitForExit(kProcessEndMs);
+        ASSERT_TRUE(code.has_value()) << "Finish did not end Setup";
+        EXPECT_EQ(*code, 1);
+        // The desktop's opener runs apart from Setup and may write after it ended.
+        EXPECT_TRUE(PollUntil([this] { return !setup_->OpenedLinks().isEmpty(); }, 10s))
+            << "Finish opened no web link";
+    }
+
     void Shot(const QString& name) { x11_.Screenshot(QStringLiteral(E2E_SCREENSHOT_DIR), name); }
 
     X11Session x11_;
@@ -132,19 +180,7 @@ protected:
 // through the page's fields, then the web link, Back, Next and Exit.
 TEST_F(KeyboardRun, PppoeRunByKeyboardConfiguresTheRouterAndFinishEndsWithOne)
 {
-    Shot(QStringLiteral("01-welcome"));
-    for (int page = 1; page <= 4; ++page) {
-        ASSERT_TRUE(PressUntilScreenChanges({QStringLiteral("space")})) << "Next did not leave page " << page;
-        Shot(QStringLiteral("02-instruction-%1").arg(page));
-    }
-    // Next on the last instruction page checks the link.
-    ASSERT_TRUE(PressUntilShown({QStringLiteral("space")}, [this] { return MessageBoxShown(); }))
-        << "no link check answer";
-    Shot(QStringLiteral("03-connect-ok"));
-    Press({QStringLiteral("space")});
-    ASSERT_TRUE(WaitForFrameAlone());
-    Shot(QStringLiteral("04-connection-type"));
-
+    ReachConnectionTypePage();
     // Dynamic IP, Static IP, PPPoE.
     Press(Keys(QStringLiteral("Tab"), 2) + QStringList{QStringLiteral("space")});
     Type(QStringLiteral("isp-user"));
@@ -153,31 +189,36 @@ TEST_F(KeyboardRun, PppoeRunByKeyboardConfiguresTheRouterAndFinishEndsWithOne)
     Shot(QStringLiteral("05-pppoe"));
     // Check Accounts, web link, Back, Next.
     Press(Keys(QStringLiteral("Tab"), 4) + QStringList{QStringLiteral("space")});
-    Shot(QStringLiteral("06-mac-clone"));
-    // Back from the first field wraps round to Exit, then Next.
-    const QStringList backToNext = {QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab"), QStringLiteral("space")};
-    Press(backToNext);
-    Type(kSsid);
-    Shot(QStringLiteral("07-wireless"));
-    Press(backToNext);
-    Shot(QStringLiteral("08-security"));
-    Press(backToNext);
-
-    ASSERT_TRUE(PollUntil([this] { return emulator_->State().rebootCount >= 1; }, 60s)) << "the router never rebooted";
-    ASSERT_TRUE(WaitForFrameAlone());
-    Shot(QStringLiteral("09-result"));
+    SaveFromMacClonePage();
     const RouterSnapshot router = emulator_->State();
     EXPECT_EQ(router.wanType, WanPppoe);
     EXPECT_EQ(router.wanFields.Get("PUN"), "isp-user");
     EXPECT_EQ(router.wireless.Get("ssid"), kSsid.toStdString());
+    FinishEndsWithOne();
+}
 
-    // The result page opens on Finish.
-    Press({QStringLiteral("space")});
-    const std::optional<int> code = setup_->WaitForExit(kProcessEndMs);
-    ASSERT_TRUE(code.has_value()) << "Finish did not end Setup";
-    EXPECT_EQ(*code, 1);
-    // The desktop's opener runs apart from Setup and may write after it ended.
-    EXPECT_TRUE(PollUntil([this] { return !setup_->OpenedLinks().isEmpty(); }, 10s)) << "Finish opened no web link";
+// Each address entry is one Tab stop whose first octet is selected: the
+// addresses typed with their dots reach the router as typed.
+TEST_F(KeyboardRun, StaticIpAddressesTypedByKeyboardReachTheRouter)
+{
+    ReachConnectionTypePage();
+    Press({QStringLiteral("Tab"), QStringLiteral("space")});
+    const QStringList addresses = {QStringLiteral("192.168.0.10"), QStringLiteral("255.255.255.0"),
+                                   QStringLiteral("203.0.113.1"), QStringLiteral("203.0.113.10")};
+    for (const QString& address : addresses) {
+        Type(address);
+        Press({QStringLiteral("Tab")});
+    }
+    Shot(QStringLiteral("11-static-ip"));
+    // From the secondary DNS: web link, Back, Next.
+    Press(Keys(QStringLiteral("Tab"), 3) + QStringList{QStringLiteral("space")});
+    SaveFromMacClonePage();
+    const RouterSnapshot router = emulator_->State();
+    EXPECT_EQ(router.wanType, WanStaticIp);
+    EXPECT_EQ(router.wanFields.Get("WANIP"), "192.168.0.10");
+    EXPECT_EQ(router.wanFields.Get("WANMSK"), "255.255.255.0");
+    EXPECT_EQ(router.wanFields.Get("WANGW"), "203.0.113.1");
+    EXPECT_EQ(router.wanFields.Get("DNS1"), "203.0.113.10");
 }
 
 TEST_F(KeyboardRun, ExitAnsweredYesEndsWithZero)
