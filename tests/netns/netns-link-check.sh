@@ -179,7 +179,8 @@ start_network_manager() {
         mount -n -o remount,bind,ro /sys
         exec NetworkManager --no-daemon
     ' sh "$work" >"$work/nm.log" 2>&1 &
-    pids+=($!)
+    nm_pid=$!
+    pids+=("$nm_pid")
     wait_for "NetworkManager start" 20 service_running
     wait_for "the static connection on lan0" 20 connection_active
     took
@@ -246,6 +247,14 @@ host_step_cases() {
     expect "reset" "$reset" 0
     expect "failure" "$failure" NoDhcpAnswer
     [ "$reset_ms" -lt $((no_dhcp_bound_s * 1000)) ] || fail "the reset took $reset_ms ms"
+    took
+
+    step "NetworkManager stopped"
+    kill -TERM "$nm_pid"
+    wait "$nm_pid" 2>/dev/null || true
+    run_probe in_pc "$probe" "$work/net"
+    expect "reset" "$reset" 0
+    expect "failure" "$failure" NetworkManagerNotRunning
     took
 }
 
