@@ -70,7 +70,7 @@ bool EndsWithin(pid_t pid, std::chrono::milliseconds limit)
 {
     const auto until = std::chrono::steady_clock::now() + limit;
     while (IsRunning(pid) && std::chrono::steady_clock::now() < until)
-        std::this_thread::sleep_for(10ms);
+        std::this_thread::sleep_for(10ms); // real-wait: a killed process ends on its own time
     return !IsRunning(pid);
 }
 

@@ -53,7 +53,7 @@ int main(int argc, char** argv)
             const std::string& raw = requests[printed];
             std::cout << raw.substr(0, raw.find("\r\n")) << " | " << LineStartingWith(raw, "Host: ") << std::endl;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100)); // real-wait: polls a server on its own thread
     }
     emulator.Stop();
     return 0;
