@@ -24,7 +24,7 @@ struct RecordingRunner {
     {
         return [this](const Argv& argv) {
             calls.push_back(argv);
-            return argv.front() == "ipconfig.exe" ? ipconfigOutput : std::string("Ok.\r\n");
+            return CommandResult{argv.front() == "ipconfig.exe" ? ipconfigOutput : std::string("Ok.\r\n"), 0};
         };
     }
 };

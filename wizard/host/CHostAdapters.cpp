@@ -73,5 +73,5 @@ bool CHostAdapters::FindGatewayAddress(QString& gateway)
 
 std::string CHostAdapters::Run(const std::string& commandLine) const
 {
-    return runner_(SplitCommandLine(commandLine));
+    return runner_(SplitCommandLine(commandLine)).output;
 }

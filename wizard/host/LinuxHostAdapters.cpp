@@ -18,17 +18,41 @@ LinuxHostAdapters::LinuxHostAdapters(CommandRunner runner, QString sysfsRoot, QS
 
 bool LinuxHostAdapters::ResetAdaptersToDhcp()
 {
-    if (!networkManager_.IsRunning())
+    lastFailure_ = HostResetFailure::None;
+    if (!networkManager_.IsRunning()) {
+        lastFailure_ = HostResetFailure::NetworkManagerNotRunning;
         return false;
-    const auto adapters = ListWiredAdapters(sysfsRoot_);
-    if (!adapters || adapters->empty())
-        return false;
-    for (const std::string& name : *adapters) {
-        const std::string connection = networkManager_.ActiveConnection(name);
-        if (!connection.empty())
-            networkManager_.SwitchToDhcp(connection, name);
     }
-    return true;
+    const auto adapters = ListWiredAdapters(sysfsRoot_);
+    if (!adapters || adapters->empty()) {
+        lastFailure_ = HostResetFailure::NoWiredAdapter;
+        return false;
+    }
+    // One adapter on DHCP is enough to find the router; the first failure
+    // is kept only when none is.
+    bool anyOnDhcp = false;
+    HostResetFailure firstFailure = HostResetFailure::None;
+    for (const std::string& name : *adapters) {
+        const auto failure = ResetAdapter(name);
+        if (failure == HostResetFailure::None)
+            anyOnDhcp = true;
+        else if (failure && firstFailure == HostResetFailure::None)
+            firstFailure = *failure;
+    }
+    if (!anyOnDhcp)
+        lastFailure_ = firstFailure;
+    return lastFailure_ == HostResetFailure::None;
+}
+
+std::optional<HostResetFailure> LinuxHostAdapters::ResetAdapter(const std::string& name) const
+{
+    const std::string connection = networkManager_.ActiveConnection(name);
+    if (connection.empty())
+        return std::nullopt;
+    // Re-activating would drop the address and every route for nothing.
+    if (networkManager_.UsesDhcp(connection) && networkManager_.HasLease(name))
+        return HostResetFailure::None;
+    return networkManager_.SwitchToDhcp(connection, name);
 }
 
 bool LinuxHostAdapters::FindGatewayAddress(QString& gateway)
@@ -57,5 +81,6 @@ AdapterRecord LinuxHostAdapters::DescribeAdapter(const std::string& name) const
 
 std::unique_ptr<HostAdapters> CreateHostAdapters()
 {
-    return std::make_unique<LinuxHostAdapters>(RunCommandCapture);
+    return std::make_unique<LinuxHostAdapters>(
+        [](const std::vector<std::string>& argv) { return RunCommandCapture(argv); });
 }
