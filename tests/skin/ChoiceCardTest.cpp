@@ -34,7 +34,7 @@ TEST(ChoiceCaption, SplitsAtTheFirstColonOfEitherWidth)
     }
 }
 
-TEST(ChoiceCaption, CardsFillTheAreaWithoutOverlap)
+TEST(ChoiceCardStack, CardsFillTheAreaWithoutOverlap)
 {
     const QRect area(80, 80, 540, 265);
     for (int count : {1, 3, 5}) {
