@@ -5,8 +5,22 @@
 
 namespace DrawKit {
 
+namespace {
+int pictureScale = 1;
+}  // namespace
+
+void SetPictureScale(int scale) { pictureScale = qMax(1, scale); }
+
+int PictureScale() { return pictureScale; }
+
+QImage Canvas(QSize size, QImage::Format format) {
+    QImage image(size * pictureScale, format);
+    image.setDevicePixelRatio(pictureScale);
+    return image;
+}
+
 QImage TransparentCanvas(QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Canvas(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }

@@ -10,6 +10,14 @@
 
 namespace DrawKit {
 
+// Pictures are drawn in the logical pixels of the 96-DPI skin; a scale of 2
+// draws the "@2x" twins for dense screens with the same drawing code.
+void SetPictureScale(int scale);
+int PictureScale();
+
+// A canvas of `size` logical pixels at the picture scale.
+QImage Canvas(QSize size, QImage::Format format);
+
 // A canvas cleared to transparent; shaped pictures are cut from it later.
 QImage TransparentCanvas(QSize size);
 

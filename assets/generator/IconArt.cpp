@@ -97,7 +97,7 @@ void IconArt::PaintSymbolMark(QImage& image, int type) {
 }
 
 QImage IconArt::MessageSymbol(int type) {
-    QImage image(SkinGeometry::kMessageIcon, QImage::Format_RGB32);
+    QImage image = DrawKit::Canvas(SkinGeometry::kMessageIcon, QImage::Format_RGB32);
     image.fill(Palette::kWhite);
     PaintSymbolMark(image, type);
     return AvoidKeyColour(image);

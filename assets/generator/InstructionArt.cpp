@@ -24,7 +24,7 @@ QPainterPath Route(QPointF from, QPointF to) {
 }  // namespace
 
 QImage InstructionArt::Picture(int step) const {
-    QImage image(SkinGeometry::kPage, QImage::Format_RGB32);
+    QImage image = DrawKit::Canvas(SkinGeometry::kPage, QImage::Format_RGB32);
     QPainter painter(&image);
     DrawKit::Prepare(painter);
     PageArt::PaintCommon(painter);
@@ -53,11 +53,17 @@ RouterSockets InstructionArt::BackOfRouter(QPainter& painter, int highlightedPor
 }
 
 void InstructionArt::DeviceTag(QPainter& painter, QPointF centre, const QString& text, bool accent) const {
+    if (text.isEmpty()) {
+        return;
+    }
     DrawKit::Tag(painter, centre, text, DrawKit::PictureFont(captions_.chinese, 13, true),
                  accent ? Palette::kTeal : Palette::kMist, accent ? Palette::kWhite : Palette::kInk);
 }
 
 void InstructionArt::Hint(QPainter& painter, const QString& text) const {
+    if (text.isEmpty()) {
+        return;
+    }
     const QRectF band(40, 318, 568, 32);
     DrawKit::RoundedCard(painter, band, 16, Palette::kPaleTeal, Palette::kPaleTeal, 0);
     DrawKit::CentredText(painter, band, text, DrawKit::PictureFont(captions_.chinese, 15, true),

@@ -1,5 +1,7 @@
 #include "InstructionCaptions.h"
 
+InstructionCaptions InstructionCaptions::LanguageFree() { return {}; }
+
 InstructionCaptions InstructionCaptions::English() {
     InstructionCaptions c;
     c.internet = QStringLiteral("Internet");

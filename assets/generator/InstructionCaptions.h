@@ -16,6 +16,8 @@ struct InstructionCaptions {
     QString aboutOneMinute;
     std::array<QString, 4> hints;  // one line under each of the four pictures
 
+    // No words at all: the devices and cables speak for themselves.
+    static InstructionCaptions LanguageFree();
     static InstructionCaptions English();
     static InstructionCaptions Czech();
     static InstructionCaptions SimplifiedChinese();

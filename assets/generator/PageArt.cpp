@@ -11,7 +11,7 @@
 using SkinGeometry::kPage;
 
 QImage PageArt::Background(Kind kind) {
-    QImage image(kPage, QImage::Format_RGB32);
+    QImage image = DrawKit::Canvas(kPage, QImage::Format_RGB32);
     image.fill(Palette::kWhite);
     QPainter painter(&image);
     DrawKit::Prepare(painter);
@@ -33,7 +33,8 @@ void PageArt::PaintCommon(QPainter& painter) {
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(Palette::kPaleTeal);
-    painter.drawEllipse(QPointF(40, 36), 30, 30);
+    painter.drawEllipse(QPointF(SkinGeometry::kStepBadgeCentre), SkinGeometry::kStepBadgeRadius,
+                        SkinGeometry::kStepBadgeRadius);
     painter.setPen(QPen(Palette::kLine, 1));
     painter.drawLine(QPointF(84, 65.5), QPointF(628, 65.5));
     painter.setPen(QPen(Palette::kTeal, 3, Qt::SolidLine, Qt::RoundCap));

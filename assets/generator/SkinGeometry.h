@@ -1,6 +1,7 @@
 // Pixel sizes the skin toolkit and the dialog templates rely on (96 DPI).
 #pragma once
 
+#include <QPoint>
 #include <QSize>
 
 namespace SkinGeometry {
@@ -16,6 +17,10 @@ inline constexpr QSize kLittleButton{72, 24};
 inline constexpr QSize kWideButton{120, 30};
 inline constexpr QSize kCheckBox{20, 20};
 inline constexpr QSize kCursor{32, 32};
+
+// The circle behind each page's step number; the pages centre the number in it.
+inline constexpr QPoint kStepBadgeCentre{40, 36};
+inline constexpr int kStepBadgeRadius = 30;
 
 inline constexpr int kBannerBottom = 68;
 inline constexpr int kBottomBarTop = 432;

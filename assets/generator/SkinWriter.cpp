@@ -1,6 +1,7 @@
 #include "SkinWriter.h"
 
 #include "ButtonArt.h"
+#include "DrawKit.h"
 #include "IconArt.h"
 #include "InstructionArt.h"
 #include "ManualWriter.h"
@@ -52,15 +53,11 @@ bool SkinWriter::WriteSkin() {
 }
 
 void SkinWriter::WriteWindows() {
-    const QString frame = SkinPath(QStringLiteral("dlgMainUI.bmp"));
-    Check(WriteBmp24(WindowArt::Frame(), frame), frame);
-    const QString box = SkinPath(QStringLiteral("DlgMessageBox.bmp"));
-    Check(WriteBmp24(WindowArt::MessageBox(), box), box);
-    const QString linkError = SkinPath(QStringLiteral("link_error.bmp"));
-    Check(WriteBmp24(WindowArt::LinkError(), linkError), linkError);
+    WriteAtBothScales(QStringLiteral("dlgMainUI.bmp"), &WindowArt::Frame);
+    WriteAtBothScales(QStringLiteral("DlgMessageBox.bmp"), &WindowArt::MessageBox);
+    WriteAtBothScales(QStringLiteral("link_error.bmp"), &WindowArt::LinkError);
     for (int type = 1; type <= 3; ++type) {
-        const QString symbol = SkinPath(QStringLiteral("MsgBox_%1.bmp").arg(type));
-        Check(WriteBmp24(IconArt::MessageSymbol(type), symbol), symbol);
+        WriteAtBothScales(QStringLiteral("MsgBox_%1.bmp").arg(type), [type] { return IconArt::MessageSymbol(type); });
     }
     for (int frame = 1; frame <= 5; ++frame) {
         const QString progress = SkinPath(QStringLiteral("progress%1.png").arg(frame));
@@ -111,26 +108,35 @@ void SkinWriter::WritePages() {
         {"Background3.bmp", PageArt::Kind::Result},
     };
     for (const auto& page : pages) {
-        const QString path = SkinPath(QString::fromLatin1(page.name));
-        Check(WriteBmp24(PageArt::Background(page.kind), path), path);
+        WriteAtBothScales(QString::fromLatin1(page.name), [kind = page.kind] { return PageArt::Background(kind); });
     }
 }
 
+// The first three general pictures serve every language but Chinese, so
+// they carry no words; the fourth exists once per language.
 void SkinWriter::WriteInstructions() {
-    const InstructionArt english(InstructionCaptions::English());
+    const InstructionArt languageFree(InstructionCaptions::LanguageFree());
     const InstructionArt chinese(InstructionCaptions::SimplifiedChinese());
     for (int step = 1; step <= 4; ++step) {
-        const QString cn = SkinPath(QStringLiteral("cn/Setup%1.bmp").arg(step));
-        Check(WriteBmp24(chinese.Picture(step), cn), cn);
+        WriteAtBothScales(QStringLiteral("cn/Setup%1.bmp").arg(step), [&chinese, step] { return chinese.Picture(step); });
     }
     for (int step = 1; step <= 3; ++step) {
-        const QString pic = SkinPath(QStringLiteral("pic/Setup%1.bmp").arg(step));
-        Check(WriteBmp24(english.Picture(step), pic), pic);
+        WriteAtBothScales(QStringLiteral("pic/Setup%1.bmp").arg(step),
+                          [&languageFree, step] { return languageFree.Picture(step); });
     }
     for (const Language& language : kLanguages) {
-        const QString pic = SkinPath(QStringLiteral("pic/%1_Setup4.bmp").arg(language.stem));
-        Check(WriteBmp24(InstructionArt(language.captions()).Picture(4), pic), pic);
+        const InstructionArt art(language.captions());
+        WriteAtBothScales(QStringLiteral("pic/%1_Setup4.bmp").arg(language.stem), [&art] { return art.Picture(4); });
     }
+}
+
+void SkinWriter::WriteAtBothScales(const QString& name, const std::function<QImage()>& draw) {
+    const QString path = SkinPath(name);
+    Check(WriteBmp24(draw(), path), path);
+    const QString dense = path.left(path.size() - 4) + QStringLiteral("@2x.bmp");
+    DrawKit::SetPictureScale(2);
+    Check(WriteBmp24(draw(), dense), dense);
+    DrawKit::SetPictureScale(1);
 }
 
 bool SkinWriter::WriteDesktopIcons() {

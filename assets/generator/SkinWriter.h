@@ -2,8 +2,11 @@
 // folder, plus the desktop icons and the manuals.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class SkinWriter {
 public:
@@ -24,6 +27,8 @@ private:
     void WriteIcons();
     void WritePages();
     void WriteInstructions();
+    // The picture as `name` and, drawn at twice the scale, as its "@2x" twin.
+    void WriteAtBothScales(const QString& name, const std::function<QImage()>& draw);
 
     QString programDir_;
     QString iconDir_;

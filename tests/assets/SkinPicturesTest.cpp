@@ -175,3 +175,47 @@ TEST(assets_SkinPictures, EveryNameTheSourcesSpellOutIsShipped) {
         GTEST_SKIP() << "no picture names in wizard/ yet";
     }
 }
+
+// Dense screens paint the "@2x" twins: twice the size, the same picture.
+TEST(assets_SkinPictures, DenseTwinsShowThePictureAtTwiceTheSize) {
+    std::vector<std::string> names = {"dlgMainUI", "DlgMessageBox", "link_error", "Background1", "Background2",
+                                      "Background3", "MsgBox_1", "MsgBox_2", "MsgBox_3"};
+    for (const char* instruction : kInstructionPictures) {
+        names.emplace_back(QString::fromLatin1(instruction).chopped(4).toStdString());
+    }
+    for (const std::string& name : names) {
+        const QImage plain(SkinPath((name + ".bmp").c_str()));
+        const QImage twin(SkinPath((name + "@2x.bmp").c_str()));
+        ASSERT_FALSE(twin.isNull()) << name;
+        EXPECT_EQ(twin.devicePixelRatio(), 2.0) << name;
+        ASSERT_EQ(twin.size(), plain.size() * 2) << name;
+        EXPECT_EQ(BmpBitCount(SkinPath((name + "@2x.bmp").c_str())), 24) << name;
+        // Shrunk back, the twin differs from the plain picture only along
+        // edges that land between pixels.
+        const QImage shrunk = twin.scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        qint64 difference = 0;
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x) {
+                difference += qAbs(qGray(plain.pixel(x, y)) - qGray(shrunk.pixel(x, y)));
+            }
+        }
+        EXPECT_LT(difference / (plain.width() * plain.height()), 8) << name;
+    }
+}
+
+// The general pictures of the first three steps serve every language but
+// Chinese, so no caption is baked into them; the Chinese ones keep theirs.
+TEST(assets_SkinPictures, GeneralInstructionPicturesCarryNoWords) {
+    const QRect hintLine(40, 318, 568, 32);
+    for (int step = 1; step <= 3; ++step) {
+        const std::string general = "pic/Setup" + std::to_string(step) + ".bmp";
+        ExpectLight(QImage(SkinPath(general.c_str())), hintLine, general + " hint line");
+        const std::string chinese = "cn/Setup" + std::to_string(step) + ".bmp";
+        const QImage withWords(SkinPath(chinese.c_str()));
+        int darkest = 255;
+        for (int x = hintLine.left(); x <= hintLine.right(); ++x) {
+            darkest = qMin(darkest, qGray(withWords.pixel(x, hintLine.center().y())));
+        }
+        EXPECT_LT(darkest, 150) << chinese << " lost its hint line";
+    }
+}

@@ -1,21 +1,32 @@
 // Renders every page inside the real frame, the three message boxes, the
-// progress dialog and the connect-failed dialog in each shipped language,
-// with the built program folder, into screenshots/<Language>/ for a person
-// to look at; and checks that no translated text overflows its control.
+// progress dialog, the connect-failed dialog and the about box in each
+// shipped language, with the built program folder, into
+// screenshots/<dpi>dpi/<Language>/ for a person to look at; and checks that
+// no translated text overflows its control, that dialogs open centred on the
+// frame, that step numbers sit in their circles and that dense screens get
+// the dense pictures.
+#include "CAboutDlg.h"
 #include "CCorvaneWizardDlg.h"
 #include "CDlgMessageBox.h"
 #include "CLookInfo.h"
 #include "CProgressDlg.h"
+#include "CWizardPage.h"
 #include "CorvanelibBinding.h"
+#include "DialogBuilder.h"
 #include "FakeHostAdapters.h"
 #include "LanguageFolder.h"
 #include "PageFlow.h"
 #include "ProgramFolder.h"
 #include "RecordingSleeper.h"
 #include "RouterEmulator.h"
+#include "StepBadge.h"
 #include "TextFit.h"
+#include "TranslateDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -40,8 +51,11 @@ protected:
                                        .sleeper = sleeper_,
                                        .adapters = [] { return std::make_unique<FakeHostAdapters>(); },
                                        .openUrl = [](const QUrl&) { return true; }};
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
         frame_ = std::make_unique<CCorvaneWizardDlg>(dependencies);
         frame_->show();
+        // Away from the screen's centre, as after the user dragged it.
+        frame_->move(140, 60);
         QDir().mkpath(ShotFolder());
     }
 
@@ -53,7 +67,22 @@ protected:
     }
 
     QString Language() const { return QString::fromLatin1(GetParam()); }
-    QString ShotFolder() const { return QStringLiteral(LOOK_SCREENSHOT_DIR "/") + Language(); }
+    static int Dpi()
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return qRound(screen->logicalDotsPerInchY() * screen->devicePixelRatio());
+    }
+    QString ShotFolder() const
+    {
+        return QStringLiteral(LOOK_SCREENSHOT_DIR "/%1dpi/").arg(Dpi()) + Language();
+    }
+
+    void ExpectCentredOnFrame(const QWidget* dialog, const QString& name) const
+    {
+        const QPoint offset = dialog->frameGeometry().center() - frame_->frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 1) << name.toStdString() << " is off the frame's centre by " << offset.x()
+                                               << "," << offset.y();
+    }
 
     void Shoot(QWidget* window, const QString& name) const
     {
@@ -77,6 +106,10 @@ TEST_P(LookScreens, EveryPageFitsInsideTheFrame)
     for (int page = PageWelcome; page <= PageResult; ++page) {
         frame_->ShowPage(page);
         Shoot(frame_.get(), QStringLiteral("page_%1").arg(page, 2, 10, QChar(u'0')));
+        if (const std::optional<QPointF> offset = StepNumberOffset(frame_->Pages().Page(page))) {
+            EXPECT_LE(std::abs(offset->x()), 2.5) << "page " << page;
+            EXPECT_LE(std::abs(offset->y()), 2.5) << "page " << page;
+        }
     }
     frame_->ShowPage(PageLanguage);
     Shoot(frame_.get(), QStringLiteral("page_%1").arg(PageLanguage));
@@ -100,6 +133,7 @@ TEST_P(LookScreens, MessageBoxesOfEveryType)
         box.SetMessage(Texts().GetText(QString::fromLatin1(b.messageKey)));
         box.open();
         Shoot(&box, QStringLiteral("message_box_type%1").arg(b.type));
+        ExpectCentredOnFrame(&box, QStringLiteral("message box"));
         box.done(AnswerOk);
     }
 }
@@ -107,15 +141,41 @@ TEST_P(LookScreens, MessageBoxesOfEveryType)
 TEST_P(LookScreens, ProgressAndConnectFailedDialogs)
 {
     for (int task = 1; task <= 5; ++task) {
-        CProgressDlg progress(task, [] { return std::optional<int>(); }, Texts(), frame_.get());
-        progress.InitDialog();
+        // Without a parent, as the frame runs it.
+        CProgressDlg progress(task, [] { return std::optional<int>(); }, Texts());
+        progress.show();
         Shoot(&progress, QStringLiteral("progress_task%1").arg(task));
+        ExpectCentredOnFrame(&progress, QStringLiteral("progress dialog"));
     }
 
     CLookInfo failed(Texts(), frame_.get());
     failed.open();
     Shoot(&failed, QStringLiteral("connect_failed"));
+    ExpectCentredOnFrame(&failed, QStringLiteral("connect-failed dialog"));
     failed.done(QDialog::Accepted);
+}
+
+TEST_P(LookScreens, AboutBoxShowsTheVersionInTheSkin)
+{
+    CAboutDlg about(Texts(), frame_->windowIcon(), frame_.get());
+    about.open();
+    Shoot(&about, QStringLiteral("about"));
+    ExpectCentredOnFrame(&about, QStringLiteral("about box"));
+    EXPECT_FALSE(about.SkinRegion().isEmpty());
+    EXPECT_EQ(ControlCaption(FindControl(&about, CAboutDlg::kVersionId)),
+              Texts().GetText(QStringLiteral("Version")) + QStringLiteral(" 1.0.0"));
+    about.done(QDialog::Accepted);
+}
+
+// On a screen that scales by more than 1 the "@2x" twins are painted.
+TEST_P(LookScreens, DenseScreensPaintTheDensePictures)
+{
+    const qreal expected = QGuiApplication::primaryScreen()->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
+    EXPECT_EQ(frame_->PaintedPicture().devicePixelRatio(), expected);
+    frame_->ShowPage(PageConnectionType);
+    const CWizardPage* page = frame_->Pages().Page(PageConnectionType);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->PaintedPicture().devicePixelRatio(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, LookScreens, ::testing::ValuesIn(kLanguages),

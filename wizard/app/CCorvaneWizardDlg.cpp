@@ -6,6 +6,7 @@
 #include "CProgressDlg.h"
 #include "CWizardPage.h"
 #include "DialogBuilder.h"
+#include "DialogPlacement.h"
 #include "FrameButtons.h"
 #include "FrameControls.h"
 #include "FrameKeyFilter.h"
@@ -45,6 +46,7 @@ CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWid
     data_.router = dependencies.router;
     SetSkinBitmap(GetProgramFolder() + QStringLiteral("Skin\\dlgMainUI.bmp"), kSkinKeyColor);
     CDlgMessageBox::SetLanguageTable(&data_.language);
+    SetDialogAnchor(this);
     new FrameKeyFilter(this);
     ConnectButtons();
 }
@@ -55,6 +57,8 @@ CCorvaneWizardDlg::~CCorvaneWizardDlg()
 {
     pages_.Clear();
     CDlgMessageBox::SetLanguageTable(nullptr);
+    if (DialogAnchor() == this)
+        SetDialogAnchor(nullptr);
 }
 
 void CCorvaneWizardDlg::ConnectButtons()
@@ -297,7 +301,7 @@ void CCorvaneWizardDlg::OpenManual()
 void CCorvaneWizardDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("About (&A)..."), this, &CCorvaneWizardDlg::ShowAboutBox);
+    menu.addAction(data_.language.GetText(QStringLiteral("About (&A)...")), this, &CCorvaneWizardDlg::ShowAboutBox);
     menu.exec(event->globalPos());
 }
 

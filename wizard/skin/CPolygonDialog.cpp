@@ -2,8 +2,11 @@
 
 #include "CEnterEscapeFilter.h"
 #include "DialogBuilder.h"
+#include "DialogPlacement.h"
 #include "ProgramFolder.h"
+#include "SkinPicture.h"
 #include "SkinRegion.h"
+#include "WindowAlpha.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,8 +56,10 @@ void CPolygonDialog::InitDialog()
 
 void CPolygonDialog::setVisible(bool visible)
 {
-    if (visible)
+    if (visible) {
         InitDialog();
+        CentreOnAnchor(this);
+    }
     QDialog::setVisible(visible);
 }
 
@@ -68,19 +73,26 @@ void CPolygonDialog::CreateSkin()
     if (skinPath_.isEmpty())
         return;
     // A missing or unreadable picture leaves a plain rectangular window.
-    skin_ = QImage(ResolveProgramPath(skinPath_));
+    const QString path = ResolveProgramPath(skinPath_);
+    skin_ = QImage(path);
     if (skin_.isNull())
         return;
     region_ = RegionFromImage(skin_, keyColor_);
-    if (!region_.isEmpty())
+    // A see-through window shows the picture's own edge, blended from the
+    // denser picture; without one the region cuts the window.
+    smoothEdges_ = isWindow() && WindowAlphaAvailable();
+    picture_ = LoadPaintPicture(path, keyColor_, smoothEdges_ || ScreensAreDense());
+    if (smoothEdges_)
+        setAttribute(Qt::WA_TranslucentBackground);
+    else if (!region_.isEmpty())
         setMask(region_);
 }
 
 void CPolygonDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!skin_.isNull())
-        painter.drawImage(QPoint(0, 0), skin_);
+    if (!picture_.isNull())
+        DrawPictureSmooth(painter, QRectF(QPointF(0, 0), QSizeF(skin_.size())), picture_);
     DrawOverlay(painter);
 }
 

@@ -23,6 +23,10 @@ public:
     QRect SkinRect(const QRect& client) const;
     // The shape computed from the picture; empty without a picture.
     const QRegion& SkinRegion() const { return region_; }
+    // True when the window is see-through outside its picture instead of cut by the region.
+    bool HasSmoothEdges() const { return smoothEdges_; }
+    // What is painted: the skin, or its "@2x" twin on dense screens, key colour transparent.
+    const QImage& PaintedPicture() const { return picture_; }
     int TemplateId() const { return templateId_; }
     void SetDragEnabled(bool enabled) { dragEnabled_ = enabled; }
 
@@ -54,6 +58,8 @@ private:
     bool dragEnabled_ = true;
     bool initialised_ = false;
     QImage skin_;
+    QImage picture_;
     QRegion region_;
+    bool smoothEdges_ = false;
     DialogRelayout relayout_;
 };

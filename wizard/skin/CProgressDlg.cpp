@@ -8,7 +8,6 @@
 #include "ProgramFolder.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
-#include "SkinRegion.h"
 
 #include <system_error>
 
@@ -78,7 +77,7 @@ void CProgressDlg::LoadPictures()
     // Without a first picture the dialog keeps its template size.
     if (!pictures_[0]->isNull())
         setFixedSize(pictures_[0]->size());
-    SetWindowRegion(RoundedRectRegion(size(), kCornerEllipse));
+    SetRoundedShape(kCornerEllipse);
 }
 
 void CProgressDlg::ShowPicture(int number)

@@ -1,5 +1,9 @@
 #include "CSkBtn_Hotspot.h"
 
+#include "ChoiceCard.h"
+
+#include <QPainter>
+
 CSkBtn_Hotspot::CSkBtn_Hotspot(QWidget* parent)
     : CSkBtn_Pub(4, parent)
 {
@@ -17,4 +21,23 @@ void CSkBtn_Hotspot::ApplyDefaultLook()
     SetStateTextColor(1, MakeColorRef(255, 0, 0));
     SetStateTextColor(2, MakeColorRef(128, 128, 0));
     SetClickedTextColor(MakeColorRef(128, 0, 0));
+}
+
+void CSkBtn_Hotspot::SetCardLook(bool card)
+{
+    card_ = card;
+    update();
+}
+
+void CSkBtn_Hotspot::paintEvent(QPaintEvent* event)
+{
+    if (!card_) {
+        CSkBtn_Pub::paintEvent(event);
+        return;
+    }
+    if (isDown())
+        SetMouseOver(false);
+    const QFont base = StateAttr(0).font.value_or(font());
+    QPainter painter(this);
+    PaintChoiceCard(painter, rect(), SplitChoiceCaption(text()), CardFontsFrom(base), GetStateIndex(), hasFocus());
 }

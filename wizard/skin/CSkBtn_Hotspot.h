@@ -1,5 +1,6 @@
 // Text link: the frame's web link and the choices of the connection page.
 // After a click its idle text takes the clicked colour, like a visited link.
+// As a card it draws a framed area with a title above a description.
 #pragma once
 
 #include "CSkBtn_Pub.h"
@@ -9,6 +10,13 @@ class CSkBtn_Hotspot : public CSkBtn_Pub {
 public:
     explicit CSkBtn_Hotspot(QWidget* parent = nullptr);
 
+    void SetCardLook(bool card);
+    bool IsCard() const { return card_; }
+
 protected:
     void ApplyDefaultLook() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool card_ = false;
 };

@@ -3,6 +3,7 @@
 #include "CursorFile.h"
 #include "TextFormat.h"
 
+#include <QCursor>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -264,6 +265,7 @@ void CSkBtn_Pub::paintEvent(QPaintEvent*)
         SetMouseOver(false);
     LayoutContent();
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     DrawBackground(painter);
     DrawCaption(painter);
     DrawFrame(painter);
@@ -340,6 +342,27 @@ void CSkBtn_Pub::changeEvent(QEvent* event)
         StateChanged();
     else if (event->type() == QEvent::FontChange)
         LayoutContent();
+}
+
+// While a modal dialog covers the window no leave event arrives, so the
+// hover look is settled again by where the pointer is when the window
+// comes back, and dropped while it is covered or hidden.
+bool CSkBtn_Pub::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        SetMouseOver(isVisible() && rect().contains(mapFromGlobal(QCursor::pos())));
+        StateChanged();
+        break;
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+        SetMouseOver(false);
+        StateChanged();
+        break;
+    default:
+        break;
+    }
+    return QAbstractButton::event(event);
 }
 
 void CSkBtn_Pub::focusInEvent(QFocusEvent* event)

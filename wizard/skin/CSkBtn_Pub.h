@@ -66,6 +66,7 @@ protected:
     void StateChanged();
     int PictureFrameIndex() const;
 
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "CSkDisplayPic.h"
 
 #include "ProgramFolder.h"
+#include "SkinPicture.h"
 
 #include <QPainter>
 
@@ -11,7 +12,7 @@ CSkDisplayPic::CSkDisplayPic(QWidget* parent)
 
 bool CSkDisplayPic::LoadPicture(const QString& path)
 {
-    picture_ = QImage(ResolveProgramPath(path));
+    picture_ = ReadSkinImage(ResolveProgramPath(path), ScreensAreDense());
     update();
     return !picture_.isNull();
 }
@@ -31,6 +32,7 @@ void CSkDisplayPic::SetStretch(bool stretch)
 void CSkDisplayPic::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!icon_.isNull()) {
         icon_.paint(&painter, rect());
         return;

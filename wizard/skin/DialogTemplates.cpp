@@ -14,10 +14,11 @@ std::vector<DialogTemplate> MakeTemplates()
 {
     std::vector<DialogTemplate> t;
 
-    t.push_back({.id = 100, .cx = 200, .cy = 80, .items = {
-        {.id = 1300, .kind = Picture, .rect = {10, 10, 22, 14}},
-        {.id = 1301, .kind = Static, .caption = "App Name", .rect = {40, 12, 150, 12}},
-        {.id = 1, .kind = PushButton, .caption = "OK", .rect = {140, 55, 48, 15}},
+    t.push_back({.id = 100, .cx = 280, .cy = 120, .items = {
+        {.id = 1300, .kind = Picture, .rect = {16, 25, 45, 41}},
+        {.id = 1301, .kind = Static, .caption = "App Name", .rect = {73, 14, 193, 15}},
+        {.id = 1302, .kind = Static, .rect = {73, 36, 193, 13}},
+        {.id = 1, .kind = PushButton, .caption = "OK", .rect = {116, 94, 48, 15}},
     }});
 
     t.push_back({.id = 102, .cx = 449, .cy = 308, .items = {

@@ -2,6 +2,7 @@
 // would start them.
 #include "CResultDlg.h"
 
+#include "CBusySign.h"
 #include "CSkEdit.h"
 #include "FakeWizardHost.h"
 #include "PageTestSupport.h"
@@ -88,12 +89,18 @@ TEST_F(ResultPageTest, RefreshButtonIsDisabledWhileARefreshRunsAndNoSecondThread
     ASSERT_TRUE(sleeper->WaitUntilWaiting());
     RefreshButton(*page)->click();
     EXPECT_FALSE(RefreshButton(*page)->isEnabled());
+    // Greyed out, but with a sign that work goes on.
+    const auto* busy = page->findChild<CBusySign*>();
+    ASSERT_NE(busy, nullptr);
+    EXPECT_TRUE(busy->isVisible());
     page->hide();
     page->show();
     page->Refresh();
 
     sleeper->Allow(INT_MAX / 2);
     EXPECT_TRUE(QTest::qWaitFor([&] { return RefreshButton(*page)->isEnabled(); }, 10000));
+    EXPECT_FALSE(busy->IsBusy());
+    EXPECT_FALSE(busy->isVisible());
     EXPECT_EQ(Shown(*page, ResultWanIp), "10.0.0.2");
     page.reset();
     EXPECT_EQ(router.Reads(), 1);

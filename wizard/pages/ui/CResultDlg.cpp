@@ -1,5 +1,6 @@
 #include "CResultDlg.h"
 
+#include "CBusySign.h"
 #include "CSkBtn_Pub.h"
 #include "ConditionSleeper.h"
 #include "HouseStyles.h"
@@ -69,6 +70,8 @@ void CResultDlg::StyleControls()
     for (const LabelPair& pair : kPairs)
         ApplyLabelPairStyle(Attr(pair.label), Attr(pair.value), kPairFontSize, true, kPairFontSize, false);
     ApplyButtonStyle(Control<CSkBtn_Pub>(kRefreshButton), false);
+    busySign_ = new CBusySign(this);
+    busySign_->PlaceBeside(FindControl(this, kRefreshButton));
 }
 
 void CResultDlg::showEvent(QShowEvent* event)
@@ -108,6 +111,8 @@ void CResultDlg::SetRefreshEnabled(bool enabled)
 {
     if (QWidget* refresh = FindControl(this, kRefreshButton))
         refresh->setEnabled(enabled);
+    if (busySign_)
+        busySign_->SetBusy(!enabled);
 }
 
 ResultRefresher::Listener CResultDlg::PostingListener()

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+class CBusySign;
+
 class CResultDlg : public CWizardPage {
     Q_OBJECT
 public:
@@ -41,4 +43,6 @@ private:
 
     std::unique_ptr<InterruptibleSleeper> sleeper_;
     ResultRefresher refresher_;
+    // Turns while Refresh is greyed out for a round.
+    CBusySign* busySign_ = nullptr;
 };

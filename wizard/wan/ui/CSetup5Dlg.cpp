@@ -3,6 +3,7 @@
 #include "CDlgMessageBox.h"
 #include "CLanguageTable.h"
 #include "CSkBtn_Hotspot.h"
+#include "ChoiceCard.h"
 #include "ConnectionChoices.h"
 #include "HouseStyles.h"
 #include "ProgressTask.h"
@@ -14,6 +15,8 @@ namespace {
 constexpr int kTitle = 1171;
 constexpr ColorRef kChoiceTextColor = 0;
 constexpr unsigned kNoExtraFormat = 0;
+constexpr int kCardGap = 10;
+constexpr int kCardMargin = 16;
 } // namespace
 
 bool ShowsAllConnectionTypes()
@@ -35,6 +38,7 @@ void CSetup5Dlg::OnInitDialog()
     StyleControls();
     Translate();
     ApplyChoiceVisibility();
+    LayoutChoiceCards();
 }
 
 void CSetup5Dlg::StyleControls()
@@ -74,6 +78,30 @@ void CSetup5Dlg::ApplyChoiceVisibility()
         if (QWidget* pptp = FindControl(this, kPptpChoice))
             pptp->setHidden(true);
     }
+}
+
+// The offered choices share the page below the title, and above the
+// detection row when that is offered.
+void CSetup5Dlg::LayoutChoiceCards()
+{
+    std::vector<CSkBtn_Hotspot*> offered;
+    for (const ConnectionChoice& choice : ConnectionChoices()) {
+        auto* card = Control<CSkBtn_Hotspot>(choice.controlId);
+        if (!card)
+            continue;
+        card->SetCardLook(true);
+        if (!card->isHidden())
+            offered.push_back(card);
+    }
+    const QWidget* title = FindControl(this, kTitle);
+    const QWidget* detect = FindControl(this, kAutoDetectButton);
+    const int left = title ? title->x() : kCardMargin;
+    const int top = title ? title->geometry().bottom() + kCardMargin : kCardMargin;
+    const int bottom = detect && !detect->isHidden() ? detect->y() - kCardGap : height() - kCardMargin;
+    const QRect area(QPoint(left, top), QPoint(width() - 2 * kCardMargin, bottom));
+    const std::vector<QRect> places = StackCards(area, static_cast<int>(offered.size()), kCardGap);
+    for (std::size_t i = 0; i < offered.size(); ++i)
+        offered[i]->setGeometry(places[i]);
 }
 
 void CSetup5Dlg::ChooseType(int wanType)

@@ -25,6 +25,7 @@ private:
     void StyleControls();
     void ConnectChoices();
     void ApplyChoiceVisibility();
+    void LayoutChoiceCards();
 };
 
 // Setting "Show All Connection Types": "1" offers PPTP, L2TP and the

@@ -2,15 +2,18 @@
 
 #include "CDlgMessageBox.h"
 #include "CIpAddressEdit.h"
+#include "CSkStatic.h"
 #include "CWndCommonAttr.h"
 #include "KeyboardOrder.h"
 #include "ProgramFolder.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
+#include "TextInk.h"
 #include "TranslateDialog.h"
 #include "WizardHost.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLineEdit>
 
 namespace {
@@ -76,8 +79,11 @@ int CWizardPage::ListIndex(int id, int fallback) const
 
 void CWizardPage::ApplyStepNumberStyle()
 {
-    if (CWndCommonAttr* label = Attr(kStepNumber))
-        label->SetTextFont(kStepNumberFontConstant / ScreenDpi(), ReadFontFace(), true, true);
+    auto* label = Control<CSkStatic>(kStepNumber);
+    if (!label)
+        return;
+    label->SetTextFont(kStepNumberFontConstant / ScreenDpi(), ReadFontFace(), true, true);
+    label->setAlignment(Qt::AlignCenter);
 }
 
 QWidget* CWizardPage::FirstFocus() const
@@ -88,6 +94,25 @@ QWidget* CWizardPage::FirstFocus() const
 void CWizardPage::Translate()
 {
     TranslateDialog(this, Language());
+    PlaceStepNumber();
+}
+
+// A bold italic digit's ink is not where its advance box is: the label is
+// moved so that the ink itself sits in the middle of the circle.
+void CWizardPage::PlaceStepNumber()
+{
+    auto* label = Control<CSkStatic>(kStepNumber);
+    if (!label)
+        return;
+    const QFontMetricsF metrics(label->font());
+    const QRectF ink = RenderedInkRect(label->font(), label->text());
+    if (ink.isEmpty()) {
+        label->setGeometry(kStepBadge);
+        return;
+    }
+    const qreal dx = metrics.horizontalAdvance(label->text()) / 2 - ink.center().x();
+    const qreal dy = metrics.height() / 2 - metrics.ascent() - ink.center().y();
+    label->setGeometry(kStepBadge.translated(qRound(dx), qRound(dy)));
 }
 
 bool CWizardPage::PassedCheck(const std::optional<UserMessage>& failure) const

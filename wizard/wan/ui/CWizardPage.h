@@ -7,6 +7,8 @@
 #include "DialogBuilder.h"
 #include "UserMessage.h"
 
+#include <QRect>
+
 #include <cstdint>
 #include <optional>
 
@@ -18,6 +20,9 @@ struct WizardData;
 class CWizardPage : public CPolygonDialog {
     Q_OBJECT
 public:
+    // The circle every page picture draws for the step number to sit in.
+    static constexpr QRect kStepBadge{10, 6, 60, 60};
+
     // The skin path is written as the program names its files ("%s" being
     // the program folder), e.g. "%sSkin\Background2.bmp".
     CWizardPage(int templateId, const QString& skinPath, QWidget* parent, WizardHost& host);
@@ -56,13 +61,17 @@ protected:
     // The chosen line of a drop-down list; `fallback` when there is none with the id.
     int ListIndex(int id, int fallback = 0) const;
 
-    // The page's step number: the font face of the settings at 2880 ÷ DPI, bold italic.
+    // The page's step number: the font face of the settings at 2880 ÷ DPI,
+    // bold italic, centred in its circle.
     void ApplyStepNumberStyle();
+    // Translates the page and puts its step number into its circle.
     void Translate();
     // Shows the page's warning for a failed check; true when there was none.
     bool PassedCheck(const std::optional<UserMessage>& failure) const;
     void ShowTranslated(const UserMessage& message) const;
 
 private:
+    void PlaceStepNumber();
+
     WizardHost& host_;
 };

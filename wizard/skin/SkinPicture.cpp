@@ -1,0 +1,63 @@
+#include "SkinPicture.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+
+QString DensePicturePath(const QString& path, bool dense)
+{
+    if (!dense)
+        return path;
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    if (suffix.isEmpty())
+        return path;
+    const QString candidate = path.left(path.size() - suffix.size() - 1) + QStringLiteral("@2x.") + suffix;
+    return QFileInfo::exists(candidate) ? candidate : path;
+}
+
+QImage WithKeyTransparent(const QImage& source, ColorRef keyColor)
+{
+    QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = ToQColor(keyColor).rgb() & 0xFFFFFF;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) == key)
+                row[x] = 0;
+        }
+    }
+    return image;
+}
+
+bool ScreensAreDense()
+{
+    return qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
+}
+
+QImage ReadSkinImage(const QString& path, bool dense)
+{
+    const QString picked = DensePicturePath(path, dense);
+    QImage image(picked);
+    if (picked != path)
+        image.setDevicePixelRatio(2.0);
+    return image;
+}
+
+QImage LoadPaintPicture(const QString& path, ColorRef keyColor, bool dense)
+{
+    const QImage picture = ReadSkinImage(path, dense);
+    if (picture.isNull())
+        return picture;
+    QImage painted = WithKeyTransparent(picture, keyColor);
+    painted.setDevicePixelRatio(picture.devicePixelRatio());
+    return painted;
+}
+
+void DrawPictureSmooth(QPainter& painter, const QRectF& target, const QImage& picture)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, picture);
+    painter.restore();
+}

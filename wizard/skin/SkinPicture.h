@@ -1,0 +1,32 @@
+// Loading skin pictures for painting: on screens denser than 1:1, and for
+// smooth window edges, the "@2x" picture beside the plain one is preferred
+// (Qt reads its pixel ratio from the name), and the key colour becomes
+// transparent so that scaled edges blend instead of showing the key.
+#pragma once
+
+#include "ColorRef.h"
+
+#include <QImage>
+#include <QString>
+
+class QPainter;
+class QRectF;
+
+// "name@2x.bmp" for "name.bmp" when `dense` and that file exists; else the path itself.
+QString DensePicturePath(const QString& path, bool dense);
+
+// The picture, or its twin with a pixel ratio of 2 when `dense` finds one.
+QImage ReadSkinImage(const QString& path, bool dense);
+
+// Every pixel of exactly the key colour becomes fully transparent.
+QImage WithKeyTransparent(const QImage& source, ColorRef keyColor);
+
+// True when the screens scale pictures by more than 1.
+bool ScreensAreDense();
+
+// The picture at `path` (already resolved) ready to paint: dense when asked
+// and present, key colour transparent. Null when nothing could be read.
+QImage LoadPaintPicture(const QString& path, ColorRef keyColor, bool dense);
+
+// Draws the picture over `target` in logical pixels, smoothly scaled.
+void DrawPictureSmooth(QPainter& painter, const QRectF& target, const QImage& picture);
