@@ -43,6 +43,32 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The document title of a PDF: a literal string of UTF-16BE after a byte
+// order mark, with backslash escapes.
+QString PdfTitle(const QByteArray& pdf) {
+    const qsizetype start = pdf.indexOf("/Title (");
+    if (start < 0) {
+        return {};
+    }
+    QByteArray raw;
+    for (qsizetype i = start + 8; i < pdf.size() && pdf[i] != ')'; ++i) {
+        raw += pdf[i] == '\\' && i + 1 < pdf.size() ? pdf[++i] : pdf[i];
+    }
+    if (!raw.startsWith("\xFE\xFF")) {
+        return QString::fromLatin1(raw);
+    }
+    QString title;
+    for (qsizetype i = 2; i + 1 < raw.size(); i += 2) {
+        title += QChar(static_cast<char16_t>((static_cast<uchar>(raw[i]) << 8) | static_cast<uchar>(raw[i + 1])));
+    }
+    return title;
+}
+
+QString ManualHeading(const QString& language) {
+    const QByteArray source = ReadAll(QStringLiteral(CORVANE_SOURCE_DIR "/assets/manual/%1.md").arg(language));
+    return QString::fromUtf8(source.left(source.indexOf('\n'))).mid(2);
+}
+
 QColor Triple(const QString& text) {
     const QStringList parts = text.split(QLatin1Char(','));
     return parts.size() == 3 ? QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt()) : QColor();
@@ -115,7 +141,8 @@ TEST_F(assets_ProgramFolder, SettingsMatchARealRouterAndTheDesign) {
     }
 }
 
-// The Manual button opens <Manual Path>_<language file stem>.pdf.
+// The Manual button opens <Manual Path>_<language file stem>.pdf, titled as
+// its source is.
 TEST_F(assets_ProgramFolder, EveryShippedLanguageHasItsIllustratedManual) {
     const QString stem = Settings().Value(QStringLiteral("Setting"), QStringLiteral("Manual Path"));
     ASSERT_FALSE(stem.isEmpty());
@@ -127,6 +154,7 @@ TEST_F(assets_ProgramFolder, EveryShippedLanguageHasItsIllustratedManual) {
         const QByteArray data = ReadAll(pdf);
         EXPECT_TRUE(data.startsWith("%PDF-")) << pdf.toStdString();
         EXPECT_EQ(QString::fromLatin1(data).count(image), 4) << pdf.toStdString() << ": the four cabling pictures";
+        EXPECT_EQ(PdfTitle(data), ManualHeading(language.completeBaseName())) << pdf.toStdString();
     }
 }
 
