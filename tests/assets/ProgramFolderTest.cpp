@@ -174,7 +174,8 @@ TEST_F(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntr
         "lib/corvane-setup/Skin/cn/Setup4.bmp", "lib/corvane-setup/Guide_English.pdf",
         "share/applications/corvane-setup.desktop", "share/icons/hicolor/256x256/apps/corvane-setup.png",
         "share/icons/hicolor/16x16/apps/corvane-setup.png", "lib/corvane-setup/Setup",
-        "lib/corvane-setup/libCorvanelib.so"};
+        "lib/corvane-setup/libCorvanelib.so", "share/man/man1/corvane-setup.1.gz",
+        "share/doc/corvane-setup/changelog.gz", "share/doc/corvane-setup/copyright"};
     for (const QString& path : expected) {
         EXPECT_TRUE(root.exists(path)) << path.toStdString();
     }
