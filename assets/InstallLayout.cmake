@@ -36,6 +36,8 @@ foreach(pair "Setup.1;${_man_page}" "changelog;${_changelog}")
         VERBATIM)
 endforeach()
 add_custom_target(corvane_papers ALL DEPENDS ${_man_page} ${_changelog})
+# Whatever builds the program folder can then be installed and packed.
+add_dependencies(corvane_assets corvane_papers)
 install(FILES ${_man_page} DESTINATION share/man/man1)
 install(FILES ${_changelog} ${CMAKE_CURRENT_SOURCE_DIR}/install/copyright
         DESTINATION share/doc/corvane-setup)
