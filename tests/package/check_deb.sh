@@ -29,12 +29,12 @@ for needed in libqt6widgets6 libboost-regex1.74.0 fonts-noto-cjk xdg-utils; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 
-[ -n "$(find "$scratch/out" -maxdepth 1 -name 'corvane-setup-dbgsym_*.ddeb')" ] \
-    || fail "no corvane-setup-dbgsym_*.ddeb beside the package"
+debug=$(find "$scratch/out" -maxdepth 1 -name 'corvane-setup-dbgsym_*.ddeb' | head -n 1)
+[ -n "$debug" ] || fail "no corvane-setup-dbgsym_*.ddeb beside the package"
 
 # Errors and warnings fail; informational and pedantic notes do not.
 command -v lintian >/dev/null || fail "lintian is missing: run scripts/deps"
-lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1 \
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" "$debug" >"$scratch/lintian.log" 2>&1 \
     || { cat "$scratch/lintian.log"; fail "lintian found errors or warnings"; }
 
 root="$scratch/root"
@@ -45,6 +45,8 @@ for shipped in Setup libCorvanelib.so setting.ini Language/English.ini Skin/dlgM
     case $shipped in usr/*) path="$root/$shipped" ;; *) path="$dir/$shipped" ;; esac
     [ -e "$path" ] || fail "$shipped is not in the package"
 done
+changelog=$(gzip -dc "$root/usr/share/doc/corvane-setup/changelog.gz" | sed -n 1p)
+grep -q "^corvane-setup ($version) " <<<"$changelog" || fail "the changelog's last entry is '$changelog', not $version"
 ls "$dir"/Language/*.ini >/dev/null || fail "no language files"
 ls "$dir"/Skin/pic/*.bmp >/dev/null || fail "no skin pictures"
 ls "$dir"/*.pdf >/dev/null || fail "no manuals beside Setup"
