@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTextBlock>
 
-#include <memory>
 
 namespace {
 
@@ -42,27 +40,9 @@ QString Spans(const ManualBlock& block) {
     return text;
 }
 
-class assets_Manual : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "assets_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    static void TearDownTestSuite() { app_.reset(); }
-
-    static std::unique_ptr<QGuiApplication> app_;
-};
-
-std::unique_ptr<QGuiApplication> assets_Manual::app_;
-
 // The A4 printable area the manuals are printed on, and shorter pages that
 // force captions and headings near a page end.
-TEST_F(assets_Manual, ShippedSourcesSetCleanlyWithCaptionsBesideTheirFigures) {
+TEST(assets_Manual, ShippedSourcesSetCleanlyWithCaptionsBesideTheirFigures) {
     const qreal pageHeights[] = {986.5, 700, 555, 430};
     for (const char* language : {"English", "Czechic", "SimpChinese"}) {
         const QString source = ReadSource(QLatin1String(language));
@@ -87,7 +67,7 @@ TEST_F(assets_Manual, ShippedSourcesSetCleanlyWithCaptionsBesideTheirFigures) {
     }
 }
 
-TEST_F(assets_Manual, ReadsBoldListsAndCjkLinesAsWritten) {
+TEST(assets_Manual, ReadsBoldListsAndCjkLinesAsWritten) {
     const struct {
         const char* markdown;
         const char* firstBlock;
@@ -117,7 +97,7 @@ TEST_F(assets_Manual, ReadsBoldListsAndCjkLinesAsWritten) {
     }
 }
 
-TEST_F(assets_Manual, SettingReportsMissingTitleAndPictures) {
+TEST(assets_Manual, SettingReportsMissingTitleAndPictures) {
     const struct {
         const char* markdown;
         int pictures;
@@ -133,7 +113,7 @@ TEST_F(assets_Manual, SettingReportsMissingTitleAndPictures) {
     }
 }
 
-TEST_F(assets_Manual, FindsMarkersLeftInReadableText) {
+TEST(assets_Manual, FindsMarkersLeftInReadableText) {
     const struct {
         const char* text;
         QStringList found;

@@ -9,13 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -104,25 +102,7 @@ QStringList FilesUnder(const QString& root) {
 
 }  // namespace
 
-class assets_ProgramFolder : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "assets_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    static void TearDownTestSuite() { app_.reset(); }
-
-    static std::unique_ptr<QGuiApplication> app_;
-};
-
-std::unique_ptr<QGuiApplication> assets_ProgramFolder::app_;
-
-TEST_F(assets_ProgramFolder, SettingsMatchARealRouterAndTheDesign) {
+TEST(assets_ProgramFolder, SettingsMatchARealRouterAndTheDesign) {
     const IniText ini = Settings();
     const struct {
         const char* key;
@@ -143,7 +123,7 @@ TEST_F(assets_ProgramFolder, SettingsMatchARealRouterAndTheDesign) {
 
 // The Manual button opens <Manual Path>_<language file stem>.pdf, titled as
 // its source is.
-TEST_F(assets_ProgramFolder, EveryShippedLanguageHasItsIllustratedManual) {
+TEST(assets_ProgramFolder, EveryShippedLanguageHasItsIllustratedManual) {
     const QString stem = Settings().Value(QStringLiteral("Setting"), QStringLiteral("Manual Path"));
     ASSERT_FALSE(stem.isEmpty());
     const QFileInfoList languages = QDir(kProgramDir + QStringLiteral("/Language")).entryInfoList({QStringLiteral("*.ini")});
@@ -158,7 +138,7 @@ TEST_F(assets_ProgramFolder, EveryShippedLanguageHasItsIllustratedManual) {
     }
 }
 
-TEST_F(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntry) {
+TEST(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntry) {
     QTemporaryDir prefix;
     ASSERT_TRUE(prefix.isValid());
     QProcess install;
@@ -189,7 +169,7 @@ TEST_F(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntr
 
 // The frame's labels and web link are drawn in "FontColor" (hover:
 // "BtnMouseOverColor") straight onto the banner and the bottom bar.
-TEST_F(assets_ProgramFolder, FrameTextColoursStandOutFromTheFramePicture) {
+TEST(assets_ProgramFolder, FrameTextColoursStandOutFromTheFramePicture) {
     const IniText ini = Settings();
     const QImage frame(kProgramDir + QStringLiteral("/Skin/dlgMainUI.bmp"));
     ASSERT_FALSE(frame.isNull());
@@ -203,7 +183,7 @@ TEST_F(assets_ProgramFolder, FrameTextColoursStandOutFromTheFramePicture) {
 }
 
 // Same sources, same bytes: a rebuild never changes a shipped file.
-TEST_F(assets_ProgramFolder, TheGeneratorRepeatsItsOutputByteForByte) {
+TEST(assets_ProgramFolder, TheGeneratorRepeatsItsOutputByteForByte) {
     QTemporaryDir again;
     ASSERT_TRUE(again.isValid());
     QProcess generator;
