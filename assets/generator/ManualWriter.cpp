@@ -2,19 +2,18 @@
 
 #include "DrawKit.h"
 
+#include "ManualMarkdown.h"
+#include "ManualTypesetter.h"
+
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QTextDocument>
-#include <QUrl>
+#include <QRegularExpression>
+#include <QTextStream>
 
 namespace {
-
-constexpr int kPictureWidth = 480;  // 5 inches at the document's 96 DPI
 
 QString ReadUtf8(const QString& path) {
     QFile file(path);
@@ -47,14 +46,32 @@ bool StampCreationDate(const QString& path) {
     return file.seek(0) && file.write(pdf) == pdf.size();
 }
 
+// A4 with 18 mm margins; the document is laid out on the printable area in
+// its own pixels (96 per inch) and scaled to the page when printed.
+QPageLayout ManualPage() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
+                       QPageLayout::Millimeter);
+}
+
+QSizeF PrintableArea() {
+    constexpr qreal kPixelsPerMillimetre = 96 / 25.4;
+    return ManualPage().paintRect(QPageLayout::Millimeter).size() * kPixelsPerMillimetre;
+}
+
 // The writer finishes the file when it goes out of scope.
-void Print(const QTextDocument& document, const QString& pdfPath) {
+void Print(const QTextDocument& document, const QString& title, const QString& pdfPath) {
     QPdfWriter writer(pdfPath);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-    writer.setTitle(QFileInfo(pdfPath).completeBaseName());
+    writer.setPageLayout(ManualPage());
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("Corvane Setup"));
     document.print(&writer);
+}
+
+void Report(const QString& markdownPath, const QStringList& problems) {
+    QTextStream err(stderr);
+    for (const QString& problem : problems) {
+        err << markdownPath << ": " << problem << "\n";
+    }
 }
 
 }  // namespace
@@ -64,18 +81,18 @@ bool ManualWriter::Write(const QList<QImage>& pictures, const QString& pdfPath) 
     if (markdown.isEmpty()) {
         return false;
     }
-    QTextDocument document;
     // Point sizes, not pixel sizes: the text must scale to the printer.
     QFont font = DrawKit::PictureFont(chinese_, 12, false);
     font.setPointSize(11);
-    document.setDefaultFont(font);
-    document.setMarkdown(markdown);
-    // After the Markdown: loading it clears the document's resources.
-    for (int i = 0; i < pictures.size(); ++i) {
-        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("step%1").arg(i + 1)),
-                             pictures[i].scaledToWidth(kPictureWidth, Qt::SmoothTransformation));
+    ManualTypesetter setter(font, pictures, PrintableArea());
+    QStringList problems = setter.Set(ParseManual(markdown));
+    for (const QString& marker : LeftoverMarkup(setter.Document().toPlainText())) {
+        problems << QStringLiteral("\"%1\" is left in the text").arg(marker);
     }
-
-    Print(document, pdfPath);
+    if (!problems.isEmpty()) {
+        Report(markdownPath_, problems);
+        return false;
+    }
+    Print(setter.Document(), setter.Title(), pdfPath);
     return StampCreationDate(pdfPath);
 }

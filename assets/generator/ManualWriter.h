@@ -1,5 +1,7 @@
-// Renders a language's manual from its Markdown source into a PDF, with the
-// instruction pictures of that language placed where the text names them.
+// Renders a language's manual from its Markdown source into a PDF titled by
+// its "# " line, with the instruction pictures of that language placed where
+// the text names them. A source fault or a marker left in the text is
+// reported on standard error and fails the manual.
 #pragma once
 
 #include <QImage>

@@ -9,13 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -41,6 +39,32 @@ bool IsColourTriple(const QString& text) {
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The document title of a PDF: a literal string of UTF-16BE after a byte
+// order mark, with backslash escapes.
+QString PdfTitle(const QByteArray& pdf) {
+    const qsizetype start = pdf.indexOf("/Title (");
+    if (start < 0) {
+        return {};
+    }
+    QByteArray raw;
+    for (qsizetype i = start + 8; i < pdf.size() && pdf[i] != ')'; ++i) {
+        raw += pdf[i] == '\\' && i + 1 < pdf.size() ? pdf[++i] : pdf[i];
+    }
+    if (!raw.startsWith("\xFE\xFF")) {
+        return QString::fromLatin1(raw);
+    }
+    QString title;
+    for (qsizetype i = 2; i + 1 < raw.size(); i += 2) {
+        title += QChar(static_cast<char16_t>((static_cast<uchar>(raw[i]) << 8) | static_cast<uchar>(raw[i + 1])));
+    }
+    return title;
+}
+
+QString ManualHeading(const QString& language) {
+    const QByteArray source = ReadAll(QStringLiteral(CORVANE_SOURCE_DIR "/assets/manual/%1.md").arg(language));
+    return QString::fromUtf8(source.left(source.indexOf('\n'))).mid(2);
 }
 
 QColor Triple(const QString& text) {
@@ -78,25 +102,7 @@ QStringList FilesUnder(const QString& root) {
 
 }  // namespace
 
-class assets_ProgramFolder : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "assets_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    static void TearDownTestSuite() { app_.reset(); }
-
-    static std::unique_ptr<QGuiApplication> app_;
-};
-
-std::unique_ptr<QGuiApplication> assets_ProgramFolder::app_;
-
-TEST_F(assets_ProgramFolder, SettingsMatchARealRouterAndTheDesign) {
+TEST(assets_ProgramFolder, SettingsMatchARealRouterAndTheDesign) {
     const IniText ini = Settings();
     const struct {
         const char* key;
@@ -115,8 +121,9 @@ TEST_F(assets_ProgramFolder, SettingsMatchARealRouterAndTheDesign) {
     }
 }
 
-// The Manual button opens <Manual Path>_<language file stem>.pdf.
-TEST_F(assets_ProgramFolder, EveryShippedLanguageHasItsIllustratedManual) {
+// The Manual button opens <Manual Path>_<language file stem>.pdf, titled as
+// its source is.
+TEST(assets_ProgramFolder, EveryShippedLanguageHasItsIllustratedManual) {
     const QString stem = Settings().Value(QStringLiteral("Setting"), QStringLiteral("Manual Path"));
     ASSERT_FALSE(stem.isEmpty());
     const QFileInfoList languages = QDir(kProgramDir + QStringLiteral("/Language")).entryInfoList({QStringLiteral("*.ini")});
@@ -127,10 +134,11 @@ TEST_F(assets_ProgramFolder, EveryShippedLanguageHasItsIllustratedManual) {
         const QByteArray data = ReadAll(pdf);
         EXPECT_TRUE(data.startsWith("%PDF-")) << pdf.toStdString();
         EXPECT_EQ(QString::fromLatin1(data).count(image), 4) << pdf.toStdString() << ": the four cabling pictures";
+        EXPECT_EQ(PdfTitle(data), ManualHeading(language.completeBaseName())) << pdf.toStdString();
     }
 }
 
-TEST_F(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntry) {
+TEST(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntry) {
     QTemporaryDir prefix;
     ASSERT_TRUE(prefix.isValid());
     QProcess install;
@@ -146,7 +154,8 @@ TEST_F(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntr
         "lib/corvane-setup/Skin/cn/Setup4.bmp", "lib/corvane-setup/Guide_English.pdf",
         "share/applications/corvane-setup.desktop", "share/icons/hicolor/256x256/apps/corvane-setup.png",
         "share/icons/hicolor/16x16/apps/corvane-setup.png", "lib/corvane-setup/Setup",
-        "lib/corvane-setup/libCorvanelib.so"};
+        "lib/corvane-setup/libCorvanelib.so", "share/man/man1/corvane-setup.1.gz",
+        "share/doc/corvane-setup/changelog.gz", "share/doc/corvane-setup/copyright"};
     for (const QString& path : expected) {
         EXPECT_TRUE(root.exists(path)) << path.toStdString();
     }
@@ -160,7 +169,7 @@ TEST_F(assets_ProgramFolder, InstallPutsOneProgramFolderALauncherAndADesktopEntr
 
 // The frame's labels and web link are drawn in "FontColor" (hover:
 // "BtnMouseOverColor") straight onto the banner and the bottom bar.
-TEST_F(assets_ProgramFolder, FrameTextColoursStandOutFromTheFramePicture) {
+TEST(assets_ProgramFolder, FrameTextColoursStandOutFromTheFramePicture) {
     const IniText ini = Settings();
     const QImage frame(kProgramDir + QStringLiteral("/Skin/dlgMainUI.bmp"));
     ASSERT_FALSE(frame.isNull());
@@ -174,7 +183,7 @@ TEST_F(assets_ProgramFolder, FrameTextColoursStandOutFromTheFramePicture) {
 }
 
 // Same sources, same bytes: a rebuild never changes a shipped file.
-TEST_F(assets_ProgramFolder, TheGeneratorRepeatsItsOutputByteForByte) {
+TEST(assets_ProgramFolder, TheGeneratorRepeatsItsOutputByteForByte) {
     QTemporaryDir again;
     ASSERT_TRUE(again.isValid());
     QProcess generator;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # check_deb.sh BUILD_DIR VERSION SKIP
-# Packs the finished build, checks the control fields, extracts the package
-# into a scratch root (never installed here) and runs the program from it.
+# Packs the finished build, checks the control fields, has lintian check the
+# package, extracts it into a scratch root (never installed here) and runs the
+# program from it: --version, and its window under a private X server, whose
+# class must be the one the desktop entry names.
 set -euo pipefail
 build=$1 version=$2 skip=$3
 [ "$skip" = 1 ] && { echo "sanitizer build: packaging not checked"; exit 77; }
@@ -23,9 +25,17 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', expected $version"
 [ "$(field Section)" = net ] || fail "Section is '$(field Section)'"
 depends=$(field Depends)
-for needed in libqt6widgets6 libboost-regex1.74.0 fonts-noto-cjk; do
+for needed in libqt6widgets6 libboost-regex1.74.0 fonts-noto-cjk xdg-utils; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+
+debug=$(find "$scratch/out" -maxdepth 1 -name 'corvane-setup-dbgsym_*.ddeb' | head -n 1)
+[ -n "$debug" ] || fail "no corvane-setup-dbgsym_*.ddeb beside the package"
+
+# Errors and warnings fail; informational and pedantic notes do not.
+command -v lintian >/dev/null || fail "lintian is missing: run scripts/deps"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" "$debug" >"$scratch/lintian.log" 2>&1 \
+    || { cat "$scratch/lintian.log"; fail "lintian found errors or warnings"; }
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
@@ -35,6 +45,8 @@ for shipped in Setup libCorvanelib.so setting.ini Language/English.ini Skin/dlgM
     case $shipped in usr/*) path="$root/$shipped" ;; *) path="$dir/$shipped" ;; esac
     [ -e "$path" ] || fail "$shipped is not in the package"
 done
+changelog=$(gzip -dc "$root/usr/share/doc/corvane-setup/changelog.gz" | sed -n 1p)
+grep -q "^corvane-setup ($version) " <<<"$changelog" || fail "the changelog's last entry is '$changelog', not $version"
 ls "$dir"/Language/*.ini >/dev/null || fail "no language files"
 ls "$dir"/Skin/pic/*.bmp >/dev/null || fail "no skin pictures"
 ls "$dir"/*.pdf >/dev/null || fail "no manuals beside Setup"
@@ -46,4 +58,31 @@ check_version() {
 }
 check_version "$dir/Setup"
 check_version "$root/usr/bin/corvane-setup"
+
+# The class (second WM_CLASS string) of the window the launcher opens.
+window_class() {
+    local display pid window="" fd
+    exec {fd}>"$scratch/display"
+    Xvfb -displayfd "$fd" -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
+    local server=$!
+    exec {fd}>&-
+    for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+    display=":$(cat "$scratch/display")"
+    mkdir -m 700 "$scratch/run"
+    DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/run" "$root/usr/bin/corvane-setup" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 150); do
+        window=$(DISPLAY=$display xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
+        [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] && DISPLAY=$display xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p'
+    kill "$pid" "$server" 2>/dev/null || true
+    wait "$pid" "$server" 2>/dev/null || true
+}
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/corvane-setup.desktop")
+[ -n "$entry_class" ] || fail "the desktop entry names no StartupWMClass"
+shown_class=$(window_class)
+[ "$shown_class" = "$entry_class" ] \
+    || fail "the window's class is '$shown_class', the desktop entry says '$entry_class'"
 echo "package $(basename "$deb") checked"

@@ -40,6 +40,8 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
         return kQuietExitCode;
 
     QApplication application(argc, argv);
+    // Ties the windows to corvane-setup.desktop where the desktop asks by name (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("corvane-setup"));
     const std::optional<int> autoAnswer = AutoAnswerFromEnvironment();
     if (autoAnswer)
         new MessageBoxAutoAnswer(*autoAnswer, &application);
