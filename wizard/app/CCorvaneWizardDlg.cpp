@@ -103,6 +103,7 @@ void CCorvaneWizardDlg::RefreshFrameTexts()
 {
     ResetFrameCaptions(this);
     TranslateDialog(this, data_.language);
+    ShowProgramVersion(this);
     HideEmptyFrameLabels(this, data_.language);
 }
 
@@ -121,11 +122,15 @@ void CCorvaneWizardDlg::ShowPage(int page)
         return;
     }
     for (int index = 0; index < pages_.Count(); ++index) {
-        QWidget* each = pages_.Page(index);
-        each->setGeometry(area);
-        each->setVisible(index == page);
+        if (QWidget* other = pages_.BuiltPage(index); other && index != page)
+            other->hide();
     }
-    FocusPage(pages_.Page(page));
+    QWidget* shown = pages_.Page(page);
+    if (shown) {
+        shown->setGeometry(area);
+        shown->show();
+    }
+    FocusPage(shown);
     update();
 }
 
