@@ -15,6 +15,7 @@
 #include "ProgramFolder.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
+#include "SkinPicture.h"
 #include "TranslateDialog.h"
 #include "WizardExit.h"
 
@@ -29,7 +30,7 @@ namespace {
 
 QIcon ProgramIcon()
 {
-    return QIcon(ResolveProgramPath(GetProgramFolder() + QStringLiteral("Skin\\logo.ico")));
+    return QIcon(QPixmap::fromImage(ReadSkinPicture(GetProgramFolder() + QStringLiteral("Skin\\logo.ico"))));
 }
 
 } // namespace

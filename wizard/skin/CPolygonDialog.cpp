@@ -2,7 +2,7 @@
 
 #include "CEnterEscapeFilter.h"
 #include "DialogBuilder.h"
-#include "ProgramFolder.h"
+#include "SkinPicture.h"
 #include "SkinRegion.h"
 
 #include <QMouseEvent>
@@ -68,7 +68,7 @@ void CPolygonDialog::CreateSkin()
     if (skinPath_.isEmpty())
         return;
     // A missing or unreadable picture leaves a plain rectangular window.
-    skin_ = QImage(ResolveProgramPath(skinPath_));
+    skin_ = ReadSkinPicture(skinPath_);
     if (skin_.isNull())
         return;
     region_ = RegionFromImage(skin_, keyColor_);

@@ -1,6 +1,6 @@
 #include "CSkDisplayPic.h"
 
-#include "ProgramFolder.h"
+#include "SkinPicture.h"
 
 #include <QPainter>
 
@@ -11,7 +11,7 @@ CSkDisplayPic::CSkDisplayPic(QWidget* parent)
 
 bool CSkDisplayPic::LoadPicture(const QString& path)
 {
-    picture_ = QImage(ResolveProgramPath(path));
+    picture_ = ReadSkinPicture(path);
     update();
     return !picture_.isNull();
 }
