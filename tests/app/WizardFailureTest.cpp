@@ -8,6 +8,7 @@
 #include "CPPOESetDlg.h"
 #include "CSkBtn_Pub.h"
 #include "CSelectlanguage.h"
+#include "CorvaneVersion.h"
 #include "DialogBuilder.h"
 #include "FrameControls.h"
 #include "PageFlow.h"
@@ -164,12 +165,35 @@ TEST_F(AppFrame, LanguageTextsHideTheWebLinkAndLabelsSetToNull)
     StartWizard({}, {},
                 {{QStringLiteral("webURL"), QStringLiteral("[~NULL~]")},
                  {QStringLiteral("Model No."), QStringLiteral("[~NULL~]")},
-                 {QStringLiteral("Product Name"), QStringLiteral("Router")}});
+                 {QStringLiteral("Product Name"), QStringLiteral("Router")},
+                 {QStringLiteral("Version No."), QStringLiteral("v%s")}});
 
     EXPECT_FALSE(FrameControl(FrameControl::WebLink)->isVisible());
     EXPECT_FALSE(FrameControl(FrameControl::ModelLabel)->isVisible());
     EXPECT_TRUE(FrameControl(FrameControl::VersionLabel)->isVisible());
     EXPECT_EQ(ControlCaption(FrameControl(FrameControl::ProductLabel)), QStringLiteral("Router"));
+    EXPECT_EQ(ControlCaption(FrameControl(FrameControl::VersionLabel)), QStringLiteral("v") + kCorvaneVersion);
+}
+
+// The first frame waits for no page the user has not reached.
+TEST_F(AppFrame, APageIsBuiltWhenTheWizardFirstReachesIt)
+{
+    StartWizard();
+    const auto builtPages = [this] {
+        std::vector<int> built;
+        for (int page = 0; page < frame_->Pages().Count(); ++page) {
+            if (frame_->Pages().BuiltPage(page))
+                built.push_back(page);
+        }
+        return built;
+    };
+    EXPECT_EQ(builtPages(), std::vector<int>{PageWelcome});
+    ClickFrame(FrameControl::Next);
+    ClickFrame(FrameControl::Next);
+    ClickFrame(FrameControl::Back);
+    EXPECT_EQ(builtPages(), (std::vector<int>{PageWelcome, 1, 2}));
+    EXPECT_TRUE(Page(1)->isVisible());
+    EXPECT_FALSE(Page(2)->isVisible());
 }
 
 TEST_F(AppFrame, WebLinkKeepsTheFontColourAfterAClick)

@@ -4,12 +4,11 @@
 #include "CSkBtn_Pic.h"
 #include "CSkDisplayPic.h"
 #include "CSkStatic.h"
+#include "CorvaneVersion.h"
 #include "DialogBuilder.h"
 #include "HouseStyles.h"
 #include "ProgramFolder.h"
 #include "TranslateDialog.h"
-
-#include <QCoreApplication>
 
 namespace {
 
@@ -34,10 +33,7 @@ CAboutDlg::CAboutDlg(const CLanguageTable& language, const QIcon& icon, QWidget*
 
 QString CAboutDlg::VersionText(const CLanguageTable& language)
 {
-    const QString version = QCoreApplication::applicationVersion();
-    if (version.isEmpty())
-        return {};
-    return language.GetText(QStringLiteral(LANG_KEY("Version"))) + u' ' + version;
+    return language.GetText(QStringLiteral(LANG_KEY("Version"))) + u' ' + QString::fromLatin1(kCorvaneVersion);
 }
 
 void CAboutDlg::OnInitDialog()

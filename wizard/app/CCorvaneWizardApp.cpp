@@ -2,9 +2,12 @@
 
 #include "AutoAnswer.h"
 #include "CCorvaneWizardDlg.h"
+#include "CommandLine.h"
 #include "FrameDependencies.h"
 #include "MessageBoxAutoAnswer.h"
+#include "NoDisplayExit.h"
 #include "ProgramFolder.h"
+#include "RaiseRequestServer.h"
 #include "SettingsReader.h"
 #include "SingleInstanceGuard.h"
 #include "ThreadSleeper.h"
@@ -14,50 +17,71 @@
 #include <QMessageBox>
 
 #include <cstdio>
-#include <cstring>
+#include <optional>
 
 namespace {
 
 // The exit code of a second copy and of a missing library.
 constexpr int kQuietExitCode = 0;
 
-bool AsksForVersion(int argc, char** argv)
+// The exit code when the command line asked only for a text.
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv)
 {
-    return argc > 1 && std::strcmp(argv[1], "--version") == 0;
+    switch (ReadStartRequest(argc, argv)) {
+    case StartRequest::PrintHelp:
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    case StartRequest::PrintVersion:
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    case StartRequest::RunWizard:
+        break;
+    }
+    return std::nullopt;
+}
+
+// A second copy only asks the running one to come to the front.
+int RaiseRunningCopy(int argc, char** argv, const SingleInstanceGuard& guard)
+{
+    QCoreApplication application(argc, argv);
+    RaiseRequestServer::AskRunningCopy(guard.SocketPath());
+    return kQuietExitCode;
 }
 
 } // namespace
 
 int CCorvaneWizardApp::Run(int argc, char** argv)
 {
-    if (AsksForVersion(argc, argv)) {
-        std::printf("Setup %s\n", CORVANE_VERSION);
-        return 0;
-    }
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+        return *answered;
     data_.language.SetLanguageFile(ReadSetting(QStringLiteral("Default Language"), QStringLiteral("English.ini"), 128));
     SingleInstanceGuard guard(data_.language.GetText(QStringLiteral("App Name")));
     if (!guard.TryAcquire())
-        return kQuietExitCode;
+        return RaiseRunningCopy(argc, argv, guard);
 
-    QApplication application(argc, argv);
+    std::optional<QApplication> application;
+    {
+        const NoDisplayExit noDisplay([&guard] { guard.Release(); });
+        application.emplace(argc, argv);
+    }
     // Ties the windows to corvane-setup.desktop where the desktop asks by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-setup"));
     const std::optional<int> autoAnswer = AutoAnswerFromEnvironment();
     if (autoAnswer)
-        new MessageBoxAutoAnswer(*autoAnswer, &application);
+        new MessageBoxAutoAnswer(*autoAnswer, &*application);
     if (library_.Load(GetProgramFolder()) == CorvanelibBinding::LoadResult::LibraryMissing) {
         ReportLibraryMissing();
         return kQuietExitCode;
     }
     data_.router = library_.Object();
-    const int exitCode = RunFrame();
+    const int exitCode = RunFrame(guard.SocketPath());
     // The router object goes back to the library before the library is unloaded.
     library_.Unload();
     data_.router = nullptr;
     return exitCode;
 }
 
-int CCorvaneWizardApp::RunFrame()
+int CCorvaneWizardApp::RunFrame(const QString& raiseSocketPath)
 {
     ThreadSleeper sleeper;
     FrameDependencies dependencies{.data = data_,
@@ -66,6 +90,7 @@ int CCorvaneWizardApp::RunFrame()
                                    .adapters = CreateHostAdapters,
                                    .openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); }};
     CCorvaneWizardDlg frame(dependencies);
+    const RaiseRequestServer raiseRequests(raiseSocketPath, [&frame] { RaiseWizardWindow(&frame); });
     frame.exec();
     return frame.ExitCode();
 }

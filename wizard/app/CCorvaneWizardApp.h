@@ -5,13 +5,15 @@
 #include "CorvanelibBinding.h"
 #include "WizardData.h"
 
+#include <QString>
+
 class CCorvaneWizardApp {
 public:
     // The process exit code.
     int Run(int argc, char** argv);
 
 private:
-    int RunFrame();
+    int RunFrame(const QString& raiseSocketPath);
     void ReportLibraryMissing() const;
 
     WizardData data_;

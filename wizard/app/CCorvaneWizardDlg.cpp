@@ -16,6 +16,7 @@
 #include "ProgramFolder.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
+#include "SkinPicture.h"
 #include "TranslateDialog.h"
 #include "WizardExit.h"
 
@@ -30,7 +31,7 @@ namespace {
 
 QIcon ProgramIcon()
 {
-    return QIcon(ResolveProgramPath(GetProgramFolder() + QStringLiteral("Skin\\logo.ico")));
+    return QIcon(QPixmap::fromImage(ReadSkinPicture(GetProgramFolder() + QStringLiteral("Skin\\logo.ico"))));
 }
 
 } // namespace
@@ -107,6 +108,7 @@ void CCorvaneWizardDlg::RefreshFrameTexts()
 {
     ResetFrameCaptions(this);
     TranslateDialog(this, data_.language);
+    ShowProgramVersion(this);
     HideEmptyFrameLabels(this, data_.language);
 }
 
@@ -125,11 +127,15 @@ void CCorvaneWizardDlg::ShowPage(int page)
         return;
     }
     for (int index = 0; index < pages_.Count(); ++index) {
-        QWidget* each = pages_.Page(index);
-        each->setGeometry(area);
-        each->setVisible(index == page);
+        if (QWidget* other = pages_.BuiltPage(index); other && index != page)
+            other->hide();
     }
-    FocusPage(pages_.Page(page));
+    QWidget* shown = pages_.Page(page);
+    if (shown) {
+        shown->setGeometry(area);
+        shown->show();
+    }
+    FocusPage(shown);
     update();
 }
 

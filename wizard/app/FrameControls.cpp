@@ -1,6 +1,7 @@
 #include "FrameControls.h"
 
 #include "CLanguageTable.h"
+#include "CorvaneVersion.h"
 #include "DialogBuilder.h"
 #include "DialogTemplate.h"
 #include "TranslateDialog.h"
@@ -37,6 +38,14 @@ void ResetFrameCaptions(QWidget* frame)
     for (const DialogItem& item : frameTemplate->items) {
         if (QWidget* control = FindControl(frame, item.id))
             SetControlCaption(control, QString::fromUtf8(item.caption));
+    }
+}
+
+void ShowProgramVersion(QWidget* frame)
+{
+    if (QWidget* label = FindControl(frame, FrameControl::VersionLabel)) {
+        QString text = ControlCaption(label);
+        SetControlCaption(label, text.replace(QStringLiteral("%s"), QString::fromLatin1(kCorvaneVersion)));
     }
 }
 

@@ -23,6 +23,10 @@ inline constexpr int VersionLabel = 1215;
 // translated again after the language has changed.
 void ResetFrameCaptions(QWidget* frame);
 
+// The version label's "%s" becomes the program's version, so the frame shows
+// the one version the build gives.
+void ShowProgramVersion(QWidget* frame);
+
 // Hides the web link, model and version label whose text is empty.
 void HideEmptyFrameLabels(QWidget* frame, const CLanguageTable& language);
 

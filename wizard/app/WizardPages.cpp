@@ -16,50 +16,62 @@
 #include "CWirelessSettingDlg.h"
 #include "PageFlow.h"
 
+namespace {
+
+using PageFactory = CWizardPage* (*)(QWidget* frame, WizardHost& host);
+
+template <class Page>
+CWizardPage* Build(QWidget* frame, WizardHost& host)
+{
+    return new Page(frame, host);
+}
+
+constexpr std::array<PageFactory, WizardPages::kPageCount> kFactories{
+    Build<CWelcomeDlg>,  Build<CSetup1Dlg>,      Build<CSetup2Dlg>,          Build<CSetup3Dlg>,
+    Build<CSetup4Dlg>,   Build<CSetup5Dlg>,      Build<CPPOESetDlg>,         Build<CStaticIpDlg>,
+    Build<CPPTPSettingDlg>, Build<CMacCloneDlg>, Build<CWirelessSettingDlg>, Build<CSecuritySettingDlg>,
+    Build<CResultDlg>,
+};
+
+} // namespace
+
 WizardPages::~WizardPages()
 {
     Clear();
 }
 
-template <class Page>
-Page* WizardPages::Add(QWidget* frame, WizardHost& host)
-{
-    auto* page = new Page(frame, host);
-    page->hide();
-    pages_.push_back(page);
-    return page;
-}
-
 void WizardPages::Create(QWidget* frame, WizardHost& host)
 {
-    if (!pages_.empty())
+    if (frame_)
         return;
-    Add<CWelcomeDlg>(frame, host);
-    Add<CSetup1Dlg>(frame, host);
-    Add<CSetup2Dlg>(frame, host);
-    Add<CSetup3Dlg>(frame, host);
-    Add<CSetup4Dlg>(frame, host);
-    Add<CSetup5Dlg>(frame, host);
-    Add<CPPOESetDlg>(frame, host);
-    Add<CStaticIpDlg>(frame, host);
-    pptp_ = Add<CPPTPSettingDlg>(frame, host);
-    Add<CMacCloneDlg>(frame, host);
-    Add<CWirelessSettingDlg>(frame, host);
-    Add<CSecuritySettingDlg>(frame, host);
-    Add<CResultDlg>(frame, host);
+    frame_ = frame;
+    host_ = &host;
 }
 
 void WizardPages::Clear()
 {
-    // Newest first, so no page outlives one created after it.
-    while (!pages_.empty()) {
-        delete pages_.back();
-        pages_.pop_back();
+    // Last index first: the reverse of the order the wizard reaches them.
+    for (auto page = pages_.rbegin(); page != pages_.rend(); ++page) {
+        delete *page;
+        *page = nullptr;
     }
-    pptp_ = nullptr;
+    frame_ = nullptr;
+    host_ = nullptr;
 }
 
 CWizardPage* WizardPages::Page(int index) const
+{
+    if (index < 0 || index >= Count())
+        return nullptr;
+    CWizardPage*& page = pages_[static_cast<std::size_t>(index)];
+    if (!page) {
+        page = kFactories[static_cast<std::size_t>(index)](frame_, *host_);
+        page->hide();
+    }
+    return page;
+}
+
+CWizardPage* WizardPages::BuiltPage(int index) const
 {
     return index >= 0 && index < Count() ? pages_[static_cast<std::size_t>(index)] : nullptr;
 }
@@ -72,8 +84,8 @@ bool WizardPages::Collect(int index) const
 
 void WizardPages::SetPptpTitle(const QString& title) const
 {
-    if (pptp_)
-        pptp_->SetTitleText(title);
+    if (auto* pptp = static_cast<CPPTPSettingDlg*>(Page(PagePptp)))
+        pptp->SetTitleText(title);
 }
 
 QWidget* WizardPages::CreateLanguagePage(QWidget* frame, WizardHost& host)

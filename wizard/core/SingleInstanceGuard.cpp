@@ -38,7 +38,19 @@ bool SingleInstanceGuard::TryAcquire()
     return lock_->tryLock(0);
 }
 
+void SingleInstanceGuard::Release()
+{
+    lock_.reset();
+}
+
 QString SingleInstanceGuard::LockPath() const
 {
     return lockPath_;
+}
+
+QString SingleInstanceGuard::SocketPath() const
+{
+    QString path = lockPath_;
+    path.chop(QStringLiteral(".lock").size());
+    return path + QStringLiteral(".socket");
 }

@@ -14,7 +14,11 @@ public:
 
     // False when another running copy holds the lock: this copy must end with code 0.
     bool TryAcquire();
+    // Lets the next copy start; for a copy that ends before its window.
+    void Release();
     QString LockPath() const;
+    // Where the copy holding the lock listens for a second start.
+    QString SocketPath() const;
 
 private:
     QString lockPath_;

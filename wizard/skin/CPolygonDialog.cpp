@@ -74,7 +74,7 @@ void CPolygonDialog::CreateSkin()
         return;
     // A missing or unreadable picture leaves a plain rectangular window.
     const QString path = ResolveProgramPath(skinPath_);
-    skin_ = QImage(path);
+    skin_ = ReadSkinPicture(path);
     if (skin_.isNull())
         return;
     region_ = RegionFromImage(skin_, keyColor_);

@@ -7,7 +7,6 @@
 #include "SettingsReader.h"
 #include "TextFormat.h"
 #include "TextSplit.h"
-#include "TranslateDialog.h"
 
 namespace {
 
@@ -120,12 +119,6 @@ void ApplyCheckBoxStyle(CSkBtn_ChkRadio* box, const QString& text)
     box->Redraw(true);
     box->SetTextFormat(TextFormat::kSingleLine | TextFormat::kVCenter);
     box->SetClickedTextColor(kNoColor);
-}
-
-void SetTextIfChanged(QWidget* control, const QString& text)
-{
-    if (control && ControlCaption(control) != text)
-        SetControlCaption(control, text);
 }
 
 void MeasureScreenDpi(const QWidget* widget)

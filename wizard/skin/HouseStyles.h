@@ -24,8 +24,6 @@ void ApplyLabelPairStyle(CWndCommonAttr* label, CWndCommonAttr* value, int label
 void ApplyButtonStyle(CSkBtn_Pub* button, bool small, const QString& picture = QString());
 void ApplyPictureButtonStyle(CSkBtn_Pub* button, ColorRef color, unsigned formatFlags);
 void ApplyCheckBoxStyle(CSkBtn_ChkRadio* box, const QString& text);
-// Sets the text only when it differs, so an unchanged value does not flicker.
-void SetTextIfChanged(QWidget* control, const QString& text);
 
 // Reads the screen's logical DPI from the widget into ScreenDpi.
 void MeasureScreenDpi(const QWidget* widget);

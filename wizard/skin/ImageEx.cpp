@@ -1,8 +1,8 @@
 #include "ImageEx.h"
 
-#include "ProgramFolder.h"
+#include "SkinPicture.h"
 
 ImageEx::ImageEx(const QString& path)
-    : QImage(ResolveProgramPath(path))
+    : QImage(ReadSkinPicture(path))
 {
 }

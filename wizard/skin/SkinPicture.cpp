@@ -1,8 +1,19 @@
 #include "SkinPicture.h"
 
+#include "ProgramFolder.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPainter>
+
+QImage ReadSkinPicture(const QString& path)
+{
+    const QString file = ResolveProgramPath(path);
+    QImageReader reader(file, QFileInfo(file).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QString DensePicturePath(const QString& path, bool dense)
 {
@@ -38,7 +49,7 @@ bool ScreensAreDense()
 QImage ReadSkinImage(const QString& path, bool dense)
 {
     const QString picked = DensePicturePath(path, dense);
-    QImage image(picked);
+    QImage image = ReadSkinPicture(picked);
     if (picked != path)
         image.setDevicePixelRatio(2.0);
     return image;

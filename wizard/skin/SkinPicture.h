@@ -1,7 +1,7 @@
-// Loading skin pictures for painting: on screens denser than 1:1, and for
-// smooth window edges, the "@2x" picture beside the plain one is preferred
-// (Qt reads its pixel ratio from the name), and the key colour becomes
-// transparent so that scaled edges blend instead of showing the key.
+// Reads the pictures that ship beside the program and prepares them for
+// painting: on screens denser than 1:1, and for smooth window edges, the
+// "@2x" picture beside the plain one is preferred, and the key colour
+// becomes transparent so that scaled edges blend instead of showing the key.
 #pragma once
 
 #include "ColorRef.h"
@@ -11,6 +11,12 @@
 
 class QPainter;
 class QRectF;
+
+// The picture at a program-folder path (Windows separators allowed), read as
+// the format its name says. Guessing the format instead makes Qt load every
+// image plugin it has before the first window shows; a file whose content
+// does not match its name reads as no picture.
+QImage ReadSkinPicture(const QString& path);
 
 // "name@2x.bmp" for "name.bmp" when `dense` and that file exists; else the path itself.
 QString DensePicturePath(const QString& path, bool dense);

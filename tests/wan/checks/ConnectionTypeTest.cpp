@@ -67,18 +67,4 @@ TEST(LanguageName, SimplifiedChineseNeedsTheExactStem)
     }
 }
 
-TEST(ConnectionChoices, OnlyDynamicStaticAndPppoeAreOfferedAtFirst)
-{
-    std::vector<int> offered;
-    for (const ConnectionChoice& choice : ConnectionChoices()) {
-        if (choice.createdVisible)
-            offered.push_back(choice.wanType);
-    }
-    EXPECT_EQ(offered, (std::vector<int>{2, 1, 3}));
-    const auto pptp = std::find_if(ConnectionChoices().begin(), ConnectionChoices().end(),
-                                   [](const ConnectionChoice& c) { return c.controlId == 1148; });
-    ASSERT_NE(pptp, ConnectionChoices().end());
-    EXPECT_EQ(pptp->wanType, 4);
-}
-
 } // namespace

@@ -3,8 +3,6 @@
 
 #include <QString>
 
-#include <span>
-
 // The picture of instruction page 1 to 4, named as the program reads it
 // (folder ends with its separator): the cn folder for Simplified Chinese,
 // the pic folder otherwise, page 4 there named after the language file.
@@ -12,10 +10,3 @@ QString InstructionPicturePath(const QString& folder, int page, const QString& l
 
 // The language file a language button selects: its caption plus ".ini".
 QString LanguageFileForCaption(const QString& caption);
-
-// The frame's texts set again once the language is chosen.
-struct FrameText {
-    int controlId;
-    const char* key;
-};
-std::span<const FrameText> FrameTextsAfterLanguageChoice();

@@ -1,6 +1,5 @@
 #include "ConnectionChoices.h"
 
-#include "CLanguageTable.h"
 #include "LanguageName.h"
 
 #include <array>
@@ -10,11 +9,11 @@ namespace {
 // PPTP, L2TP and the automatic detection are complete but offered only by a
 // build that shows them.
 constexpr std::array<ConnectionChoice, 5> kChoices{{
-    {1147, 2, LANG_KEY("Dynamic IP Desc"), true},
-    {1151, 1, LANG_KEY("Static IP Desc "), true},
-    {1149, 3, LANG_KEY("PPPoE Desc"), true},
-    {1148, 4, LANG_KEY("PPTP Desc"), false},
-    {1146, 5, LANG_KEY("L2TP Desc"), false},
+    {1147, 2},
+    {1151, 1},
+    {1149, 3},
+    {1148, 4},
+    {1146, 5},
 }};
 
 } // namespace

@@ -8,8 +8,6 @@
 struct ConnectionChoice {
     int controlId;
     int wanType;
-    const char* captionKey;
-    bool createdVisible;
 };
 
 // Top to bottom as the page stacks them: Dynamic IP, Static IP, PPPoE, PPTP, L2TP.
