@@ -68,7 +68,7 @@ private:
             reading_.notify_all();
             reading_.wait(lock, [this] { return !held_; });
             lock.unlock();
-            std::this_thread::sleep_for(duration);
+            std::this_thread::sleep_for(duration); // real-wait: an exchange takes time, so callers that overlap meet
         }
         --inside_;
         return 1;
