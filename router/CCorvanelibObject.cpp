@@ -14,8 +14,9 @@ constexpr int kSent = 1;
 
 } // namespace
 
-CCorvanelibObject::CCorvanelibObject(HttpTimeouts timeouts, Pause pause, std::chrono::milliseconds wirelessPause)
-    : http_(timeouts), pause_(std::move(pause)), wirelessPause_(wirelessPause)
+CCorvanelibObject::CCorvanelibObject(HttpTimeouts timeouts, Pause pause, std::chrono::milliseconds wirelessPause,
+                                     NameLookup lookup)
+    : http_(timeouts, std::move(lookup)), pause_(std::move(pause)), wirelessPause_(wirelessPause)
 {
 }
 

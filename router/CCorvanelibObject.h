@@ -16,9 +16,11 @@ public:
     using Pause = std::function<void(std::chrono::milliseconds)>;
     static constexpr std::chrono::milliseconds kWirelessPause{2000};
 
-    // `wirelessPause` is how long the router gets between the two wireless steps.
+    // `wirelessPause` is how long the router gets between the two wireless steps;
+    // `lookup` resolves a router address given by name.
     explicit CCorvanelibObject(HttpTimeouts timeouts = {}, Pause pause = SleepFor,
-                               std::chrono::milliseconds wirelessPause = kWirelessPause);
+                               std::chrono::milliseconds wirelessPause = kWirelessPause,
+                               NameLookup lookup = SystemNameLookup);
     static void SleepFor(std::chrono::milliseconds duration);
     ~CCorvanelibObject() = default;
     CCorvanelibObject(const CCorvanelibObject&) = delete;

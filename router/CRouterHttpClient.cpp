@@ -1,13 +1,13 @@
 #include "CRouterHttpClient.h"
 
 #include "HttpAnswerReader.h"
-#include "RouterTcpConnection.h"
+#include "RouterSocket.h"
 
 #include <array>
 
 namespace {
 
-constexpr std::size_t kReceiveChunk = 4096;
+constexpr std::size_t kReceiveChunk = 16384;
 
 constexpr const char* kFixedHeaderLines =
     "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, application/x-shockwave-flash, "
@@ -33,7 +33,10 @@ void AppendBase64Group(std::string& out, const unsigned char* group, std::size_t
 
 } // namespace
 
-CRouterHttpClient::CRouterHttpClient(HttpTimeouts timeouts) : timeouts_(timeouts) {}
+CRouterHttpClient::CRouterHttpClient(HttpTimeouts timeouts, NameLookup lookup)
+    : timeouts_(timeouts), lookup_(std::move(lookup))
+{
+}
 
 int CRouterHttpClient::ExchangeRequest(const std::string& address, std::uint16_t port, const std::string& userName,
     const std::string& password, const std::string& path, const std::string& body, std::string& responseText,
@@ -51,31 +54,43 @@ int CRouterHttpClient::ExchangeRequest(const std::string& address, std::uint16_t
 std::optional<HttpAnswer> CRouterHttpClient::Exchange(const RouterEndpoint& endpoint, const std::string& path,
     const std::string& body, bool readResponse) const noexcept
 {
+    using Clock = RouterSocket::Clock;
     try {
-        RouterTcpConnection connection(timeouts_);
-        if (!connection.Connect(endpoint.address, endpoint.port)
-            || !connection.Send(BuildRequestMessage(endpoint, path, body))) {
+        // The name lookup and the connection share the connect limit.
+        const auto connectBy = Clock::now() + timeouts_.connect;
+        RouterSocket socket;
+        if (!socket.Connect(LookUpRouterAddress(endpoint.address, endpoint.port, lookup_, connectBy), connectBy)
+            || !socket.SendAll(BuildRequestMessage(endpoint, path, body), Clock::now() + timeouts_.send)) {
             return std::nullopt;
         }
-        // Even when the body is not wanted, the head is awaited: a request
-        // counts as sent only once the server has answered it.
-        HttpAnswerReader reader(readResponse);
-        std::array<char, kReceiveChunk> buffer{};
-        while (!reader.Done()) {
-            const std::size_t received = connection.Receive(buffer);
-            if (received == 0) {
-                reader.EndOfStream();
-                break;
-            }
-            reader.Feed(std::string_view(buffer.data(), received));
-        }
-        if (!reader.ReceivedAny()) {
-            return std::nullopt;
-        }
-        return reader.Answer();
+        return ReadAnswer(socket, readResponse);
     } catch (...) {
         return std::nullopt;
     }
+}
+
+// Even when the body is not wanted, a final head is awaited: a request
+// counts as sent only once the server has answered it.
+std::optional<HttpAnswer> CRouterHttpClient::ReadAnswer(RouterSocket& socket, bool readResponse) const
+{
+    const auto receiveBy = RouterSocket::Clock::now() + timeouts_.receive;
+    HttpAnswerReader reader(readResponse);
+    std::array<char, kReceiveChunk> buffer{};
+    while (reader.Current() == HttpAnswerReader::Progress::Reading) {
+        const RouterSocket::Received received = socket.Receive(buffer, receiveBy);
+        if (received.kind == RouterSocket::Received::Kind::Failed) {
+            return std::nullopt;
+        }
+        if (received.kind == RouterSocket::Received::Kind::End) {
+            reader.EndOfStream();
+        } else {
+            reader.Feed(std::string_view(buffer.data(), received.size));
+        }
+    }
+    if (reader.Current() != HttpAnswerReader::Progress::Complete) {
+        return std::nullopt;
+    }
+    return reader.Answer();
 }
 
 std::string CRouterHttpClient::BuildRequestHeaders(const std::string& address, const std::string& /*path*/,

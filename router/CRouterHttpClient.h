@@ -6,14 +6,18 @@
 #include "CDLLObject.h"
 #include "HttpAnswer.h"
 #include "HttpTimeouts.h"
+#include "RouterAddressLookup.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+class RouterSocket;
+
 class CRouterHttpClient {
 public:
-    explicit CRouterHttpClient(HttpTimeouts timeouts = {});
+    // `lookup` resolves a router address given by name; a literal address never reaches it.
+    explicit CRouterHttpClient(HttpTimeouts timeouts = {}, NameLookup lookup = SystemNameLookup);
 
     // 1 when the exchange completed (whatever the status), 0 when it failed;
     // on failure `responseText` is left as it was. Never throws.
@@ -34,5 +38,8 @@ public:
     static std::string EncodeCredentials(const std::string& text);
 
 private:
+    std::optional<HttpAnswer> ReadAnswer(RouterSocket& socket, bool readResponse) const;
+
     HttpTimeouts timeouts_;
+    NameLookup lookup_;
 };

@@ -1,212 +1,156 @@
 #include "HttpAnswerReader.h"
 
-#include "HttpHead.h"
+#include <boost/asio/buffer.hpp>
+#include <boost/beast/http/error.hpp>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace http = boost::beast::http;
 
 namespace {
 
-constexpr std::size_t kChunkLineLimit = 1024;
+constexpr std::string_view kShape = "HTTP/9.9 999";
 
-bool IsInterim(int status) { return status / 100 == 1 && status != 101; }
+// Whether `bytes` can still begin "HTTP/" digit "." digit, a blank and a
+// three-digit status; anything else is not an HTTP answer at all.
+bool CouldStartStatusLine(std::string_view bytes)
+{
+    const std::size_t length = std::min(bytes.size(), kShape.size());
+    for (std::size_t i = 0; i < length; ++i) {
+        const bool isDigit = bytes[i] >= '0' && bytes[i] <= '9';
+        if (kShape[i] == '9' ? !isDigit : bytes[i] != kShape[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsInterim(unsigned status) { return status / 100 == 1 && status != 101; }
 
 } // namespace
 
-HttpAnswerReader::HttpAnswerReader(bool wantBody) : wantBody_(wantBody) {}
+HttpAnswerReader::HttpAnswerReader(bool wantBody) : wantBody_(wantBody) { StartParser(); }
 
-bool HttpAnswerReader::Feed(std::string_view bytes)
+HttpAnswerReader::Progress HttpAnswerReader::Feed(std::string_view bytes)
 {
-    receivedAny_ = receivedAny_ || !bytes.empty();
-    while (!bytes.empty() && stage_ != Stage::Done) {
-        switch (stage_) {
-        case Stage::Head:
-            bytes = ConsumeHead(bytes);
-            break;
-        case Stage::FixedBody:
-            bytes = ConsumeFixedBody(bytes);
-            break;
-        case Stage::ChunkSize:
-        case Stage::ChunkEnd:
-            bytes = ConsumeChunkLine(bytes);
-            break;
-        case Stage::ChunkData:
-            bytes = ConsumeChunkData(bytes);
-            break;
-        case Stage::Raw:
-        case Stage::UntilClose:
-            bytes = ConsumeUntilClose(bytes);
-            break;
-        case Stage::Done:
-            break;
-        }
+    if (progress_ != Progress::Reading || bytes.empty()) {
+        return progress_;
     }
-    return Done();
+    pending_.append(bytes);
+    ParsePending();
+    if (plainText_) {
+        TakePlainText();
+    }
+    return progress_;
 }
 
-void HttpAnswerReader::EndOfStream()
+HttpAnswerReader::Progress HttpAnswerReader::EndOfStream()
 {
-    if (stage_ != Stage::Head) {
-        return;
+    if (progress_ != Progress::Reading) {
+        return progress_;
     }
-    if (const std::optional<int> status = CompleteStatusLine()) {
-        FinishWithStatusOnly(*status);
-    } else if (receivedAny_) {
-        SwitchToRaw();
+    if (plainText_) {
+        Complete();
+        return progress_;
     }
-    stage_ = Stage::Done;
+    boost::system::error_code error;
+    if (parser_->is_header_done() && pending_.empty()) {
+        parser_->put_eof(error);
+    }
+    progress_ = parser_->is_done() && !error ? Progress::Complete : Progress::Failed;
+    if (progress_ == Progress::Complete) {
+        Complete();
+    }
+    return progress_;
 }
 
-HttpAnswer HttpAnswerReader::Read(std::string_view raw)
+std::optional<HttpAnswer> HttpAnswerReader::Read(std::string_view raw)
 {
     HttpAnswerReader reader;
-    reader.Feed(raw);
-    reader.EndOfStream();
+    if (reader.Feed(raw) == Progress::Reading) {
+        reader.EndOfStream();
+    }
+    if (reader.Current() != Progress::Complete) {
+        return std::nullopt;
+    }
     return reader.Answer();
 }
 
-std::string_view HttpAnswerReader::ConsumeHead(std::string_view bytes)
+void HttpAnswerReader::StartParser()
 {
-    head_.append(bytes);
-    for (;;) {
-        const bool lineEnded = head_.find('\n') != std::string::npos;
-        const std::string_view head(head_);
-        const std::optional<int> status = CompleteStatusLine();
-        if (!HttpHead::CouldStartStatusLine(head) || (lineEnded && !status)) {
-            SwitchToRaw();
-            return {};
-        }
-        const auto headEnd = HttpHead::FindHeadEnd(head);
-        if (!headEnd) {
-            if (head_.size() > kHeadLimit) {
-                status ? FinishWithStatusOnly(*status) : SwitchToRaw();
+    parser_.emplace();
+    parser_->header_limit(kHeadLimit);
+    // The body is cut at kBodyLimit instead. (No limit as boost::none would
+    // compare as smaller than any declared length in this Beast.)
+    parser_->body_limit(std::numeric_limits<std::uint64_t>::max());
+    parser_->eager(true);
+}
+
+void HttpAnswerReader::ParsePending()
+{
+    while (progress_ == Progress::Reading && !plainText_ && !pending_.empty()) {
+        // A message's first bytes reach the parser only once they are known
+        // to be a status line; the parser takes them before the line ends.
+        if (!parser_->got_some()) {
+            plainText_ = !CouldStartStatusLine(pending_);
+            if (plainText_ || pending_.size() < kShape.size()) {
+                return;
             }
-            return {};
         }
-        if (IsInterim(*status)) {
-            head_.erase(0, *headEnd);
-            continue;
+        boost::system::error_code error;
+        const std::size_t used = parser_->put(boost::asio::buffer(pending_), error);
+        pending_.erase(0, used);
+        if (error == http::error::need_more) {
+            return;
         }
-        answer_.status = *status;
-        return StartBody(head.substr(0, *headEnd), head.substr(*headEnd));
-    }
-}
-
-std::string_view HttpAnswerReader::StartBody(std::string_view head, std::string_view rest)
-{
-    const int status = answer_.status;
-    if (!wantBody_ || status / 100 == 1 || status == 204 || status == 304) {
-        stage_ = Stage::Done;
-        return {};
-    }
-    const auto encoding = HttpHead::FieldValue(head, "Transfer-Encoding");
-    if (encoding && HttpHead::ContainsNoCase(*encoding, "chunked")) {
-        stage_ = Stage::ChunkSize;
-        return rest;
-    }
-    const auto lengthField = HttpHead::FieldValue(head, "Content-Length");
-    const auto length = lengthField ? HttpHead::ParseLength(*lengthField) : std::nullopt;
-    if (length) {
-        remaining_ = *length;
-        stage_ = remaining_ == 0 ? Stage::Done : Stage::FixedBody;
-        return rest;
-    }
-    stage_ = Stage::UntilClose;
-    return rest;
-}
-
-std::string_view HttpAnswerReader::ConsumeFixedBody(std::string_view bytes)
-{
-    const std::size_t take = std::min(remaining_, bytes.size());
-    AppendBody(bytes.substr(0, take));
-    remaining_ -= take;
-    if (remaining_ == 0) {
-        stage_ = Stage::Done;
-    }
-    return bytes.substr(take);
-}
-
-std::string_view HttpAnswerReader::ConsumeChunkLine(std::string_view bytes)
-{
-    const std::size_t lineEnd = bytes.find('\n');
-    if (lineEnd == std::string_view::npos) {
-        chunkLine_.append(bytes);
-        if (chunkLine_.size() > kChunkLineLimit) {
-            stage_ = Stage::Done;
+        if (error) {
+            progress_ = Progress::Failed;
+            return;
         }
-        return {};
+        if (!TakeParsedHead() && used == 0) {
+            return;
+        }
     }
-    chunkLine_.append(bytes.substr(0, lineEnd));
-    if (stage_ == Stage::ChunkEnd) {
-        stage_ = Stage::ChunkSize;
-    } else {
-        StartNextChunk(chunkLine_);
+}
+
+// True when the parser may go on with what is pending.
+bool HttpAnswerReader::TakeParsedHead()
+{
+    if (!parser_->is_header_done()) {
+        return true;
     }
-    chunkLine_.clear();
-    return bytes.substr(lineEnd + 1);
-}
-
-void HttpAnswerReader::StartNextChunk(std::string_view sizeLine)
-{
-    const auto size = HttpHead::ParseChunkSize(sizeLine);
-    if (!size || *size == 0) {
-        // The last chunk, or one we cannot read: keep what arrived so far.
-        stage_ = Stage::Done;
-        return;
+    if (IsInterim(parser_->get().result_int())) {
+        StartParser(); // the final answer follows
+        return true;
     }
-    remaining_ = *size;
-    stage_ = Stage::ChunkData;
-}
-
-std::string_view HttpAnswerReader::ConsumeChunkData(std::string_view bytes)
-{
-    const std::size_t take = std::min(remaining_, bytes.size());
-    AppendBody(bytes.substr(0, take));
-    remaining_ -= take;
-    if (remaining_ == 0 && stage_ != Stage::Done) {
-        stage_ = Stage::ChunkEnd;
+    if (!wantBody_ || parser_->is_done() || parser_->get().body().size() >= kBodyLimit) {
+        Complete();
     }
-    return bytes.substr(take);
+    return false;
 }
 
-std::string_view HttpAnswerReader::ConsumeUntilClose(std::string_view bytes)
+void HttpAnswerReader::TakePlainText()
 {
-    AppendBody(bytes);
-    return {};
-}
-
-void HttpAnswerReader::SwitchToRaw()
-{
-    // No status line: the bytes themselves are the answer's text.
-    answer_.status = 0;
-    answer_.body.clear();
-    stage_ = wantBody_ ? Stage::Raw : Stage::Done;
-    AppendBody(head_);
-    head_.clear();
-}
-
-std::optional<int> HttpAnswerReader::CompleteStatusLine() const
-{
-    const std::size_t lineEnd = head_.find('\n');
-    if (lineEnd == std::string::npos) {
-        return std::nullopt;
+    if (wantBody_) {
+        const std::size_t room = kBodyLimit - answer_.body.size();
+        answer_.body.append(pending_, 0, std::min(room, pending_.size()));
     }
-    return HttpHead::ParseStatusLine(std::string_view(head_).substr(0, lineEnd));
-}
-
-void HttpAnswerReader::FinishWithStatusOnly(int status)
-{
-    answer_.status = status;
-    stage_ = Stage::Done;
-}
-
-void HttpAnswerReader::AppendBody(std::string_view bytes)
-{
-    if (!wantBody_) {
-        return;
+    pending_.clear();
+    if (!wantBody_ || answer_.body.size() >= kBodyLimit) {
+        progress_ = Progress::Complete;
     }
-    const std::size_t room = kBodyLimit - answer_.body.size();
-    answer_.body.append(bytes.substr(0, room));
-    if (answer_.body.size() == kBodyLimit) {
-        stage_ = Stage::Done;
+}
+
+void HttpAnswerReader::Complete()
+{
+    progress_ = Progress::Complete;
+    if (plainText_) {
+        return; // no status, the text is already the body
+    }
+    answer_.status = static_cast<int>(parser_->get().result_int());
+    if (wantBody_) {
+        answer_.body = std::move(parser_->get().body());
     }
 }

@@ -1,8 +1,14 @@
 // Reads an HTTP answer from the bytes received, without a socket: the
-// connection feeds it what arrives and stops reading once it is done.
+// connection feeds it what arrives until it is complete or has failed.
+// Beast's response parser does the reading; around it stay only what
+// Beast does not do: skipping interim (1xx) answers, taking an answer
+// without a status line as plain page text, and stopping at 8192 body bytes.
 #pragma once
 
+#include "FirstBytesBody.h"
 #include "HttpAnswer.h"
+
+#include <boost/beast/http/parser.hpp>
 
 #include <cstddef>
 #include <optional>
@@ -14,42 +20,35 @@ public:
     static constexpr std::size_t kBodyLimit = 8192;
     static constexpr std::size_t kHeadLimit = 16384;
 
-    // A reader that does not want the body is done once the head is read.
+    enum class Progress { Reading, Complete, Failed };
+
+    // A reader that does not want the body is complete once a final head is read.
     explicit HttpAnswerReader(bool wantBody = true);
 
-    // Takes the next received bytes; returns true once nothing more is needed.
-    bool Feed(std::string_view bytes);
-    bool Done() const { return stage_ == Stage::Done; }
-    bool ReceivedAny() const { return receivedAny_; }
-    // Settles an answer whose head was cut off by the end of the stream.
-    void EndOfStream();
-    // The answer as far as it was read.
+    Progress Feed(std::string_view bytes);
+    // The peer closed: completes a close-delimited body or plain text, fails anything cut short.
+    Progress EndOfStream();
+    Progress Current() const { return progress_; }
+    // The answer read; meaningful once complete.
     const HttpAnswer& Answer() const { return answer_; }
 
-    // Reads a whole answer at once, as if the stream ended after `raw`.
-    static HttpAnswer Read(std::string_view raw);
+    // Reads a whole answer at once, as if the stream ended after `raw`; nothing when it failed.
+    static std::optional<HttpAnswer> Read(std::string_view raw);
 
 private:
-    enum class Stage { Head, Raw, FixedBody, ChunkSize, ChunkData, ChunkEnd, UntilClose, Done };
+    using Parser = boost::beast::http::response_parser<FirstBytesBody<kBodyLimit>>;
 
-    std::string_view ConsumeHead(std::string_view bytes);
-    std::string_view ConsumeFixedBody(std::string_view bytes);
-    std::string_view ConsumeChunkLine(std::string_view bytes);
-    std::string_view ConsumeChunkData(std::string_view bytes);
-    std::string_view ConsumeUntilClose(std::string_view bytes);
-    std::string_view StartBody(std::string_view head, std::string_view rest);
-    void SwitchToRaw();
-    // The status of the head's first line once that line has ended.
-    std::optional<int> CompleteStatusLine() const;
-    void FinishWithStatusOnly(int status);
-    void AppendBody(std::string_view bytes);
-    void StartNextChunk(std::string_view sizeLine);
+    void StartParser();
+    void ParsePending();
+    // What one parser step left: a final head, an interim one or more to come.
+    bool TakeParsedHead();
+    void TakePlainText();
+    void Complete();
 
     bool wantBody_;
-    bool receivedAny_ = false;
-    Stage stage_ = Stage::Head;
-    std::string head_;
-    std::string chunkLine_;
-    std::size_t remaining_ = 0;
+    bool plainText_ = false;
+    Progress progress_ = Progress::Reading;
+    std::string pending_;
+    std::optional<Parser> parser_;
     HttpAnswer answer_;
 };

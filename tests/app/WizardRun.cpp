@@ -36,10 +36,18 @@ void WizardRun::StartWizard(TestProgramFolder::Settings settings, EmulatorConfig
                                    .router = library_.Object(),
                                    .sleeper = sleeper_,
                                    .adapters = [] { return std::make_unique<FakeHostAdapters>(); },
-                                   .openUrl = [this](const QUrl& url) {
-                                       opened_.push_back(url);
-                                       return true;
-                                   }};
+                                   .openUrl =
+                                       [this](const QUrl& url) {
+                                           opened_.push_back(url);
+                                           return true;
+                                       },
+                                   // The process goes on; the emulator going away ends the read.
+                                   .endProcess =
+                                       [this](int exitCode) {
+                                           endedWith_.push_back(exitCode);
+                                           endedAt_ = std::chrono::steady_clock::now();
+                                           emulator_->Stop();
+                                       }};
     frame_ = std::make_unique<CCorvaneWizardDlg>(dependencies);
     unexpectedBoxes_.callOnTimeout([this] { CloseUnexpectedMessageBoxes(); });
     unexpectedBoxes_.start(10);

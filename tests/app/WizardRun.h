@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,4 +63,7 @@ protected:
     CorvanelibBinding library_;
     std::unique_ptr<CCorvaneWizardDlg> frame_;
     std::vector<QUrl> opened_;
+    // Exit codes the frame ended the process with at once, and when.
+    std::vector<int> endedWith_;
+    std::chrono::steady_clock::time_point endedAt_;
 };

@@ -5,6 +5,7 @@
 #include "CDlgMessageBox.h"
 #include "CPPOESetDlg.h"
 #include "CPPTPSettingDlg.h"
+#include "CResultDlg.h"
 #include "CSecuritySettingDlg.h"
 #include "CStaticIpDlg.h"
 #include "CWirelessSettingDlg.h"
@@ -171,3 +172,30 @@ INSTANTIATE_TEST_SUITE_P(
         ConnectionRun{"L2tp", kL2tpChoice, PagePptp, WanL2tp, "l2tpIP", "100.64.30.1", "", "L2TP",
                       &FullRun::FillTunnel}),
     [](const ::testing::TestParamInfo<ConnectionRun>& info) { return std::string(info.param.name); });
+
+namespace {
+
+using FinishDuringStatusRead = WizardRun;
+
+TEST_F(FinishDuringStatusRead, EndsTheProcessAtOnceInsteadOfWaitingForTheRouter)
+{
+    StartWizard();
+    GoToConnectionTypePage();
+    ClickOnPage(PageConnectionType, kDynamicChoice);
+    ClickNext();
+    TypeInto(PageWireless, CWirelessSettingDlg::kSsidEdit, kSsid);
+    ClickNext();
+    ClickNext();
+    ASSERT_EQ(frame_->PageIndex(), PageResult);
+
+    emulator_->SetFaultMode(FaultMode::Silent);
+    const std::size_t readsBefore = RequestsFor("/system_status.asp").size();
+    ClickOnPage(PageResult, CResultDlg::kRefreshButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return RequestsFor("/system_status.asp").size() > readsBefore; }, 5000));
+    const auto finishedAt = std::chrono::steady_clock::now();
+    ClickNext();
+    ASSERT_EQ(endedWith_, std::vector<int>{FinishExitCode});
+    EXPECT_LT(endedAt_ - finishedAt, std::chrono::milliseconds(1000));
+}
+
+} // namespace

@@ -93,7 +93,10 @@ std::string EmulatorCommandLine::HelpText()
            "  --isp-password TEXT       its password (default isp-pass)\n"
            "  --link-delay-ms N         time the WAN link takes to come up (default 0)\n"
            "  --reboot-ms N             time a reboot refuses connections (default 0)\n"
-           "  --fault MODE              none, refuse, silent, reset, garbage, oversized or slow-drip\n"
-           "  --drip-gap-ms N           gap between bytes in slow-drip mode (default 20)\n"
+           "  --fault MODE              none, refuse, silent, reset, garbage, oversized, slow-drip,\n"
+           "                            stall-after-head, reset-mid-body, interim-only, or the valid\n"
+           "                            answer forms chunked, close-delimited and kept-open\n"
+           "  --drip-gap-ms N           gap between bytes in slow-drip mode and between interim\n"
+           "                            answers in interim-only mode (default 20)\n"
            "  --help                    show this text\n";
 }

@@ -41,10 +41,12 @@ CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWid
     , data_(dependencies.data)
     , adapters_(dependencies.adapters)
     , openUrl_(dependencies.openUrl)
+    , endProcess_(dependencies.endProcess)
     , sleeper_(dependencies.sleeper, ReadWaitScalePercent())
+    , gate_(dependencies.router)
     , flow_(dependencies.data)
 {
-    data_.router = dependencies.router;
+    data_.router = dependencies.router != nullptr ? &gate_ : nullptr;
     SetSkinBitmap(GetProgramFolder() + QStringLiteral("Skin\\dlgMainUI.bmp"), kSkinKeyColor);
     CDlgMessageBox::SetLanguageTable(&data_.language);
     SetDialogAnchor(this);
@@ -287,6 +289,10 @@ void CCorvaneWizardDlg::FinishWizard()
 void CCorvaneWizardDlg::EndWizard(int exitCode)
 {
     exitCode_ = exitCode;
+    // A status read still waiting for the router must not freeze the
+    // window: the process ends without waiting for it.
+    if (!gate_.CloseIfIdle() && endProcess_)
+        endProcess_(exitCode);
     pages_.Clear();
     done(exitCode);
 }

@@ -7,10 +7,12 @@
 #include "FlowAction.h"
 #include "FrameDependencies.h"
 #include "PageFlow.h"
+#include "RouterGate.h"
 #include "ScaledSleeper.h"
 #include "WizardHost.h"
 #include "WizardPages.h"
 
+#include <functional>
 #include <optional>
 
 class CCorvaneWizardDlg : public CPolygonDialog, public WizardHost {
@@ -62,7 +64,10 @@ private:
     WizardData& data_;
     HostAdaptersFactory adapters_;
     DesktopOpener openUrl_;
+    std::function<void(int)> endProcess_;
     ScaledSleeper sleeper_;
+    // Before the pages, which call the router through it until they go.
+    RouterGate gate_;
     PageFlow flow_;
     WizardPages pages_;
     QWidget* languagePage_ = nullptr;

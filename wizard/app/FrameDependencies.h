@@ -5,6 +5,7 @@
 #include "RouterTaskRunner.h"
 #include "Sleeper.h"
 #include "WizardData.h"
+#include "WizardExit.h"
 
 #include <QUrl>
 
@@ -22,4 +23,7 @@ struct FrameDependencies {
     Sleeper& sleeper;
     HostAdaptersFactory adapters = CreateHostAdapters;
     DesktopOpener openUrl;
+    // Ends the process at once with the exit code, when Exit or Finish
+    // must not wait for a router exchange that is still running.
+    std::function<void(int)> endProcess = EndProcessNow;
 };

@@ -26,6 +26,7 @@ struct WizardData {
     CLanguageTable language;
 
     int wanConnectApplied = 0;   // set once the account check has sent the WAN settings
+    PppoeInfo appliedPppoeInfo;  // the account those settings carried
     std::string chosenWanMac;    // the WAN MAC the MAC clone page accepted
     int pageIndex = 0;           // 0..12, or 216 for the language page
 

@@ -103,6 +103,23 @@ TEST_F(RouterTasksOnEmulator, PppoeRunChecksTheAccountSavesAndReboots)
     EXPECT_EQ(data.wanStatusInfo.securityKey, "Passphrase1");
 }
 
+TEST_F(RouterTasksOnEmulator, ASecondAccountCheckSendsOnlyAnAccountThatChanged)
+{
+    StartEmulator();
+    ASSERT_EQ(Run(TaskLinkCheck), 1);
+    FillPages(3);
+    data.pppoeInfo.password = "typo";
+    EXPECT_EQ(Run(TaskAccountCheck), 0);
+    data.pppoeInfo.password = "isp-pass";
+    EXPECT_EQ(Run(TaskAccountCheck), 1);
+    EXPECT_EQ(emulator->State().wanFields.Get("PPW"), "isp-pass");
+
+    emulator->ClearRecordedRequests();
+    EXPECT_EQ(Run(TaskAccountCheck), 1);
+    for (const std::string& request : emulator->RecordedRequests())
+        EXPECT_EQ(request.find("/goform/WizardHandle"), std::string::npos);
+}
+
 TEST_F(RouterTasksOnEmulator, DynamicIpSaveSendsTheHostNameWithTheWanForm)
 {
     WriteLanguage(QStringLiteral("English.ini"), QStringLiteral("HostName=study-pc\n"));

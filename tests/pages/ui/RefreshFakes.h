@@ -95,6 +95,11 @@ public:
         interrupted_ = true;
         changed_.notify_all();
     }
+    void Resume() override
+    {
+        std::lock_guard lock(mutex_);
+        interrupted_ = false;
+    }
     void Allow(int waits)
     {
         std::lock_guard lock(mutex_);

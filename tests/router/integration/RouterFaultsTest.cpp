@@ -1,6 +1,10 @@
 #include "RouterIntegrationTest.h"
 
+#include <condition_variable>
 #include <fstream>
+#include <mutex>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -25,64 +29,144 @@ long ResidentKilobytes()
     return 0;
 }
 
-struct FaultCase {
-    FaultMode mode;
-    int pageResult;     // ExchangeRequest of the status page
-    int loginResult;    // CheckLogin
-    int submitResult;   // ConnectWan
-};
-
 class RouterFaults : public RouterIntegrationTest {
 protected:
-    template <typename Operation>
-    int Timed(Operation operation)
-    {
-        const auto start = Clock::now();
-        const int result = operation();
-        EXPECT_LT(Clock::now() - start, kExchangeLimit);
-        return result;
-    }
+    static constexpr HttpTimeouts kShortTimeouts{milliseconds(200), milliseconds(200), milliseconds(200)};
 
-    std::string NormalStatusPage()
+    std::string PageText(FaultMode mode, const std::string& path)
     {
+        emulator->SetFaultMode(mode);
         std::string page;
-        CRouterHttpClient(kTimeouts).ExchangeRequest("127.0.0.1", emulator->Port(), "admin", "qzmvx",
-                                                      "/system_status.asp", "", page, true);
+        CRouterHttpClient(kTimeouts).ExchangeRequest("127.0.0.1", emulator->Port(), "admin", "qzmvx", path, "", page,
+                                                      true);
         return page;
     }
 };
 
-TEST_F(RouterFaults, EachFaultGivesItsResultInTime)
+template <typename Operation>
+int Timed(Operation operation, milliseconds limit)
 {
-    const FaultCase cases[] = {
-        {FaultMode::Refuse, 0, -1, -1},
-        {FaultMode::Silent, 0, -1, -1},
-        {FaultMode::Reset, 1, 1, 1},
-        {FaultMode::Garbage, 1, 1, 1},
-        {FaultMode::Oversized, 1, 1, 1},
-        {FaultMode::SlowDrip, 1, 1, 1},
+    const auto start = Clock::now();
+    const int result = operation();
+    EXPECT_LT(Clock::now() - start, limit);
+    return result;
+}
+
+using Reading = int (CCorvanelibObject::*)(RouterEndpoint);
+constexpr Reading kPageReads[] = {&CCorvanelibObject::CheckLogin, &CCorvanelibObject::GetCableStatus,
+                                  &CCorvanelibObject::DetectWanType, &CCorvanelibObject::ReadMacAddresses,
+                                  &CCorvanelibObject::ReadWanStatus};
+
+struct BrokenAnswer {
+    FaultMode mode;
+    int submitResult; // a submission counts as sent once a final head arrived
+};
+
+TEST_F(RouterFaults, EveryPageReadFailsInTimeAndLeavesTheRecordsAlone)
+{
+    const BrokenAnswer cases[] = {
+        {FaultMode::Refuse, -1},         {FaultMode::Silent, -1},       {FaultMode::Reset, -1},
+        {FaultMode::SlowDrip, -1},       {FaultMode::StallAfterHead, 1}, {FaultMode::ResetMidBody, 1},
+        {FaultMode::InterimOnly, -1},
     };
+    constexpr milliseconds kLimit = kShortTimeouts.connect + kShortTimeouts.send + kShortTimeouts.receive + milliseconds(1000);
     StartEmulator();
-    const std::string normalPage = NormalStatusPage();
-    for (const auto& c : cases) {
+    CCorvanelibObject shortLimits{kShortTimeouts};
+    const MacInfo macs{"02:00:00:00:00:01", "02:00:00:00:00:02", "02:00:00:00:00:03", "02:00:00:00:00:04", "host"};
+    WanStatusInfo status;
+    status.connectionType = "PPPoE";
+    status.wanIp = "100.64.1.2";
+    shortLimits.SetMacInfo(macs);
+    shortLimits.SetWanStatusInfo(status);
+    for (const BrokenAnswer& c : cases) {
         SCOPED_TRACE(std::string(FaultModeName(c.mode)));
         emulator->SetFaultMode(c.mode);
-        std::string text = "untouched";
-        CRouterHttpClient http(kTimeouts);
-        EXPECT_EQ(Timed([&] {
-                      return http.ExchangeRequest("127.0.0.1", emulator->Port(), "admin", "qzmvx",
-                                                  "/system_status.asp", "", text, true);
-                  }),
-                  c.pageResult);
-        if (c.pageResult == 0) {
-            EXPECT_EQ(text, "untouched");
-        } else if (c.mode != FaultMode::Garbage) {
-            EXPECT_LE(text.size(), 8192U);
-            EXPECT_EQ(text, normalPage.substr(0, text.size()) + std::string(text.size() - std::min(text.size(), normalPage.size()), ' '));
+        for (const Reading read : kPageReads) {
+            EXPECT_EQ(Timed([&] { return (shortLimits.*read)(Endpoint()); }, kLimit), -1);
         }
-        EXPECT_EQ(Timed([&] { return router.CheckLogin(Endpoint()); }), c.loginResult);
-        EXPECT_EQ(Timed([&] { return router.ConnectWan(Endpoint()); }), c.submitResult);
+        EXPECT_EQ(Timed([&] { return shortLimits.ConnectWan(Endpoint()); }, kLimit), c.submitResult);
+        MacInfo macsNow;
+        shortLimits.GetMacInfo(macsNow);
+        EXPECT_EQ(macsNow.cloneMac, macs.cloneMac);
+        EXPECT_EQ(macsNow.wanMac, macs.wanMac);
+        WanStatusInfo statusNow;
+        shortLimits.GetWanStatusInfo(statusNow);
+        EXPECT_EQ(statusNow.connectionType, "PPPoE");
+        EXPECT_EQ(statusNow.wanIp, "100.64.1.2");
     }
+}
+
+TEST_F(RouterFaults, EveryValidAnswerFormReadsAsTheWholePage)
+{
+    StartEmulator();
+    const std::string normalPage = PageText(FaultMode::None, "/system_status.asp");
+    ASSERT_FALSE(normalPage.empty());
+    std::vector<int> normalResults;
+    for (const Reading read : kPageReads) {
+        normalResults.push_back((router.*read)(Endpoint()));
+    }
+    for (const FaultMode mode : {FaultMode::Chunked, FaultMode::CloseDelimited, FaultMode::KeptOpen}) {
+        SCOPED_TRACE(std::string(FaultModeName(mode)));
+        EXPECT_EQ(PageText(mode, "/system_status.asp"), normalPage);
+        for (std::size_t i = 0; i < std::size(kPageReads); ++i) {
+            EXPECT_EQ(Timed([&] { return (router.*kPageReads[i])(Endpoint()); }, kExchangeLimit), normalResults[i]);
+        }
+        EXPECT_EQ(Timed([&] { return router.ConnectWan(Endpoint()); }, kExchangeLimit), 1);
+    }
+}
+
+// Stands in for a resolver that takes far longer than the connect limit.
+class StuckNameLookup {
+public:
+    NameLookup Lookup()
+    {
+        return [this](const std::string&, std::uint16_t) {
+            std::unique_lock lock(mutex_);
+            released_.wait(lock, [this] { return free_; });
+            return std::vector<SocketAddress>{};
+        };
+    }
+    void Release()
+    {
+        const std::lock_guard lock(mutex_);
+        free_ = true;
+        released_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable released_;
+    bool free_ = false;
+};
+
+TEST_F(RouterFaults, ASlowNameLookupEndsAtTheConnectLimit)
+{
+    StartEmulator();
+    StuckNameLookup stuck;
+    CCorvanelibObject named{kShortTimeouts, CCorvanelibObject::SleepFor, milliseconds(0), stuck.Lookup()};
+    RouterEndpoint endpoint = Endpoint();
+    endpoint.address = "router.invalid";
+    EXPECT_EQ(Timed([&] { return named.ReadWanStatus(endpoint); }, kShortTimeouts.connect + milliseconds(500)), -1);
+    EXPECT_EQ(Timed([&] { return named.ConnectWan(endpoint); }, kShortTimeouts.connect + milliseconds(500)), -1);
+    stuck.Release();
+}
+
+TEST_F(RouterFaults, OnlyANameGoesToTheLookup)
+{
+    StartEmulator();
+    std::vector<std::string> looked;
+    const std::uint16_t port = emulator->Port();
+    CCorvanelibObject named{kTimeouts, CCorvanelibObject::SleepFor, milliseconds(0),
+                            [&](const std::string& host, std::uint16_t) {
+                                looked.push_back(host);
+                                return LiteralAddress("127.0.0.1", port);
+                            }};
+    EXPECT_EQ(named.CheckLogin(Endpoint()), 1);
+    EXPECT_TRUE(looked.empty());
+    RouterEndpoint endpoint = Endpoint();
+    endpoint.address = "router.lan";
+    EXPECT_EQ(named.CheckLogin(endpoint), 1);
+    EXPECT_EQ(looked, std::vector<std::string>{"router.lan"});
 }
 
 TEST_F(RouterFaults, GarbageArrivesAsTheAnswerText)

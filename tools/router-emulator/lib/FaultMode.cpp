@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<FaultMode, std::string_view>, 7> kNames{{
+constexpr std::array<std::pair<FaultMode, std::string_view>, 13> kNames{{
     {FaultMode::None, "none"},
     {FaultMode::Refuse, "refuse"},
     {FaultMode::Silent, "silent"},
@@ -13,6 +13,12 @@ constexpr std::array<std::pair<FaultMode, std::string_view>, 7> kNames{{
     {FaultMode::Garbage, "garbage"},
     {FaultMode::Oversized, "oversized"},
     {FaultMode::SlowDrip, "slow-drip"},
+    {FaultMode::StallAfterHead, "stall-after-head"},
+    {FaultMode::ResetMidBody, "reset-mid-body"},
+    {FaultMode::InterimOnly, "interim-only"},
+    {FaultMode::Chunked, "chunked"},
+    {FaultMode::CloseDelimited, "close-delimited"},
+    {FaultMode::KeptOpen, "kept-open"},
 }};
 
 } // namespace

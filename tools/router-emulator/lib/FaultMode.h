@@ -1,4 +1,5 @@
-// Transport faults the emulator can play instead of a normal answer.
+// What the emulator can play instead of its normal answer (Content-Length,
+// then close): transport faults, and the other forms a valid answer takes.
 #pragma once
 
 #include <optional>
@@ -12,6 +13,12 @@ enum class FaultMode {
     Garbage,   // send bytes that are not HTTP, then close
     Oversized, // answer with a 10 MB body
     SlowDrip,  // answer one byte at a time
+    StallAfterHead, // send the head, then nothing more while the connection stays open
+    ResetMidBody,   // send the head and half of the body, then reset the connection
+    InterimOnly,    // send "100 Continue" again and again, never a final answer
+    Chunked,        // valid: the body in chunks
+    CloseDelimited, // valid: no length, the body ends when the connection closes
+    KeptOpen,       // valid: Content-Length, and the connection stays open afterwards
 };
 
 std::optional<FaultMode> ParseFaultMode(std::string_view name);

@@ -1,6 +1,7 @@
 #include "FaultResponder.h"
 
 #include <array>
+#include <cstdio>
 
 namespace asio = boost::asio;
 
@@ -34,6 +35,24 @@ asio::awaitable<void> FaultResponder::Play(FaultMode mode, const HttpResponse& a
         break;
     case FaultMode::SlowDrip:
         co_await Drip(answer.Serialize());
+        break;
+    case FaultMode::StallAfterHead:
+        co_await StallAfterHead(answer);
+        break;
+    case FaultMode::ResetMidBody:
+        co_await ResetMidBody(answer);
+        break;
+    case FaultMode::InterimOnly:
+        co_await RepeatInterimAnswer();
+        break;
+    case FaultMode::Chunked:
+        co_await SendChunked(answer);
+        break;
+    case FaultMode::CloseDelimited:
+        co_await SendCloseDelimited(answer);
+        break;
+    case FaultMode::KeptOpen:
+        co_await SendAndKeepOpen(answer);
         break;
     case FaultMode::None:
     case FaultMode::Refuse: // accepted just before the listener closed
@@ -94,6 +113,67 @@ asio::awaitable<void> FaultResponder::Drip(const std::string& answer)
         gap.expires_after(config_.dripGap);
         boost::system::error_code ignored;
         co_await gap.async_wait(asio::redirect_error(asio::use_awaitable, ignored));
+    }
+}
+
+asio::awaitable<void> FaultResponder::StallAfterHead(const HttpResponse& answer)
+{
+    const std::string head = answer.Head(answer.body.size());
+    const bool sent = co_await Write(head);
+    if (sent) {
+        co_await StaySilent();
+    }
+}
+
+asio::awaitable<void> FaultResponder::ResetMidBody(const HttpResponse& answer)
+{
+    const std::string part = answer.Head(answer.body.size()) + answer.body.substr(0, answer.body.size() / 2);
+    co_await Write(part);
+    ResetConnection();
+}
+
+// Ends only when the client has gone and a write fails.
+asio::awaitable<void> FaultResponder::RepeatInterimAnswer()
+{
+    asio::steady_timer gap(socket_.get_executor());
+    for (;;) {
+        const bool sent = co_await Write("HTTP/1.1 100 Continue\r\n\r\n");
+        if (!sent) {
+            break;
+        }
+        gap.expires_after(config_.dripGap);
+        boost::system::error_code ignored;
+        co_await gap.async_wait(asio::redirect_error(asio::use_awaitable, ignored));
+    }
+}
+
+asio::awaitable<void> FaultResponder::SendChunked(const HttpResponse& answer)
+{
+    constexpr std::size_t kPieceBytes = 1000;
+    std::string bytes = answer.HeadFields() + "Transfer-Encoding: chunked\r\nConnection: close\r\n\r\n";
+    for (std::size_t offset = 0; offset < answer.body.size(); offset += kPieceBytes) {
+        const std::string piece = answer.body.substr(offset, kPieceBytes);
+        char size[20];
+        std::snprintf(size, sizeof size, "%zx\r\n", piece.size());
+        bytes += size + piece + "\r\n";
+    }
+    bytes += "0\r\n\r\n";
+    co_await Write(bytes);
+}
+
+asio::awaitable<void> FaultResponder::SendCloseDelimited(const HttpResponse& answer)
+{
+    const std::string bytes = answer.HeadFields() + "Connection: close\r\n\r\n" + answer.body;
+    co_await Write(bytes);
+}
+
+asio::awaitable<void> FaultResponder::SendAndKeepOpen(const HttpResponse& answer)
+{
+    const std::string bytes = answer.HeadFields() + "Content-Length: " + std::to_string(answer.body.size())
+        + "\r\nConnection: keep-alive\r\n\r\n" + answer.body;
+    const bool sent = co_await Write(bytes);
+    if (sent) {
+        co_await StaySilent();
     }
 }
 

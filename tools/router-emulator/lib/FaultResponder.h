@@ -1,5 +1,5 @@
-// Plays a transport fault on an accepted connection in place of a normal
-// answer.
+// Plays a transport fault, or another valid form of the answer, on an
+// accepted connection in place of the normal answer.
 #pragma once
 
 #include "AsioCoroutines.h"
@@ -19,6 +19,12 @@ private:
     boost::asio::awaitable<void> SendGarbage();
     boost::asio::awaitable<void> SendOversized(const HttpResponse& answer);
     boost::asio::awaitable<void> Drip(const std::string& answer);
+    boost::asio::awaitable<void> StallAfterHead(const HttpResponse& answer);
+    boost::asio::awaitable<void> ResetMidBody(const HttpResponse& answer);
+    boost::asio::awaitable<void> RepeatInterimAnswer();
+    boost::asio::awaitable<void> SendChunked(const HttpResponse& answer);
+    boost::asio::awaitable<void> SendCloseDelimited(const HttpResponse& answer);
+    boost::asio::awaitable<void> SendAndKeepOpen(const HttpResponse& answer);
     boost::asio::awaitable<bool> Write(std::string_view bytes);
     void ResetConnection();
 

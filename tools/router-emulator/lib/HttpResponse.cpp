@@ -2,6 +2,11 @@
 
 std::string HttpResponse::Head(std::size_t contentLength) const
 {
+    return HeadFields() + "Content-Length: " + std::to_string(contentLength) + "\r\nConnection: close\r\n\r\n";
+}
+
+std::string HttpResponse::HeadFields() const
+{
     std::string head = "HTTP/1.1 " + std::to_string(status) + " " + reason + "\r\n";
     head += "Server: corvane-emulator\r\n";
     head += "Pragma: no-cache\r\n";
@@ -10,8 +15,6 @@ std::string HttpResponse::Head(std::size_t contentLength) const
     for (const auto& [name, value] : extraHeaders) {
         head += name + ": " + value + "\r\n";
     }
-    head += "Content-Length: " + std::to_string(contentLength) + "\r\n";
-    head += "Connection: close\r\n\r\n";
     return head;
 }
 

@@ -16,5 +16,7 @@ struct HttpResponse {
 
     // Status line and headers, announcing a body of contentLength bytes.
     std::string Head(std::size_t contentLength) const;
+    // Status line and the headers that do not say how the body ends, without the empty line.
+    std::string HeadFields() const;
     std::string Serialize() const;
 };

@@ -104,13 +104,18 @@ int RouterTaskRunner::RunAutoDetect()
     return result;
 }
 
+bool RouterTaskRunner::IsSameAccount(const PppoeInfo& a, const PppoeInfo& b)
+{
+    return a.userName == b.userName && a.password == b.password && a.macAddress == b.macAddress;
+}
+
 int RouterTaskRunner::RunAccountCheck()
 {
     Wait(kAccountCheckStartWait);
     data_.router->SetRouterInfo(data_.routerInfo);
     data_.router->SetPppoeInfo(data_.pppoeInfo);
     CallWithRetry(&CDLLObject::ConnectWan, Retry::IfNegative);
-    if (data_.wanConnectApplied == 0)
+    if (data_.wanConnectApplied == 0 || !IsSameAccount(data_.appliedPppoeInfo, data_.pppoeInfo))
         ApplyWanSettingsOnce();
     Wait(kAccountCheckConnectWait);
     int result = 0;
@@ -123,16 +128,15 @@ int RouterTaskRunner::RunAccountCheck()
     return result;
 }
 
-// Sent once per run of the program: a second account check must not make
-// the router apply (and restart) its WAN settings again.
+// Sent once per account: checking the same account again must not make the
+// router apply (and restart) its WAN settings again, but a corrected account
+// must reach the router before its link is checked.
 void RouterTaskRunner::ApplyWanSettingsOnce()
 {
-    if (Call(&CDLLObject::ApplyWanSettings) >= 0) {
+    if (Call(&CDLLObject::ApplyWanSettings) >= 0 || Call(&CDLLObject::ApplyWanSettings) == 1) {
         data_.wanConnectApplied = 1;
-        return;
+        data_.appliedPppoeInfo = data_.pppoeInfo;
     }
-    if (Call(&CDLLObject::ApplyWanSettings) == 1)
-        data_.wanConnectApplied = 1;
 }
 
 int RouterTaskRunner::RunSave()

@@ -27,6 +27,7 @@ private:
     int RunAutoDetect();
     int RunAccountCheck();
     void ApplyWanSettingsOnce();
+    static bool IsSameAccount(const PppoeInfo& a, const PppoeInfo& b);
     int RunSave();
     void StoreWanRecord();
     void StoreMacRecord();

@@ -1,5 +1,8 @@
 #include "WizardExit.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 UserMessage ExitQuestion()
 {
     return {MessageQuestion, QStringLiteral(LANG_KEY("Exit")), QStringLiteral(LANG_KEY("Leave Massage"))};
@@ -10,4 +13,10 @@ std::optional<int> ExitCodeForAnswer(int answer)
     if (answer == AnswerYes)
         return ConfirmedExitCode;
     return std::nullopt;
+}
+
+void EndProcessNow(int exitCode)
+{
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }

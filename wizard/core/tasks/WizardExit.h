@@ -13,3 +13,6 @@ UserMessage ExitQuestion();
 
 // The exit code for the answer to that question; none keeps the wizard open.
 std::optional<int> ExitCodeForAnswer(int answer);
+
+// Ends the process with `exitCode` without joining any thread.
+[[noreturn]] void EndProcessNow(int exitCode);

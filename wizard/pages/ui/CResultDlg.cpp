@@ -84,6 +84,8 @@ void CResultDlg::showEvent(QShowEvent* event)
 void CResultDlg::hideEvent(QHideEvent* event)
 {
     CWizardPage::hideEvent(event);
+    // Out of sight (Back or the end): no more polling while other tasks use the router.
+    refresher_.Pause();
     FillFields();
 }
 
@@ -127,6 +129,9 @@ ResultRefresher::Listener CResultDlg::PostingListener()
 
 void CResultDlg::TakeWanStatus(const WanStatusInfo& status)
 {
+    // A read that ended after the page was left: a task may be using the record now.
+    if (!isVisible())
+        return;
     // Only the router's five strings; the wireless half is the pages' own.
     WanStatusInfo& record = Data().wanStatusInfo;
     record.connectionType = status.connectionType;

@@ -14,3 +14,9 @@ void ConditionSleeper::Interrupt()
     }
     wake_.notify_all();
 }
+
+void ConditionSleeper::Resume()
+{
+    std::lock_guard lock(mutex_);
+    interrupted_ = false;
+}

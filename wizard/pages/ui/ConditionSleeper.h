@@ -10,6 +10,7 @@ class ConditionSleeper : public InterruptibleSleeper {
 public:
     void Sleep(std::chrono::milliseconds duration) override;
     void Interrupt() override;
+    void Resume() override;
 
 private:
     std::mutex mutex_;

@@ -17,6 +17,12 @@ ResultRefresher::~ResultRefresher()
 void ResultRefresher::StartRounds(const RouterEndpoint& endpoint)
 {
     std::lock_guard lock(mutex_);
+    if (ended_)
+        return;
+    if (stopped_) {
+        stopped_ = false;
+        sleeper_.Resume();
+    }
     endpoint_ = endpoint;
     roundsWanted_ = true;
     EnsureThreadLocked();
@@ -33,13 +39,22 @@ bool ResultRefresher::RequestRefresh(const RouterEndpoint& endpoint)
     return true;
 }
 
-void ResultRefresher::Stop()
+void ResultRefresher::Pause()
 {
     {
         std::lock_guard lock(mutex_);
         stopped_ = true;
     }
     sleeper_.Interrupt();
+}
+
+void ResultRefresher::Stop()
+{
+    {
+        std::lock_guard lock(mutex_);
+        ended_ = true;
+    }
+    Pause();
     if (thread_.joinable())
         thread_.join();
 }

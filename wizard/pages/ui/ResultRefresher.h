@@ -32,12 +32,17 @@ public:
     ResultRefresher(const ResultRefresher&) = delete;
     ResultRefresher& operator=(const ResultRefresher&) = delete;
 
-    // Keeps refreshing every round until the WAN address is known.
+    // Keeps refreshing every round until the WAN address is known; also
+    // ends a pause.
     void StartRounds(const RouterEndpoint& endpoint);
     // One refresh as soon as the thread is free; false when one is already
     // pending or running, or the refresher is stopped.
     bool RequestRefresh(const RouterEndpoint& endpoint);
-    // Ends the thread: the current wait is cut short and no later refresh starts.
+    // The page went out of sight: the current wait is cut short and no later
+    // refresh starts until StartRounds, without waiting for a read that
+    // runs (the router gate holds the next caller until it ends).
+    void Pause();
+    // Ends the thread for good: as Pause, then waits for the thread.
     void Stop();
 
     bool IsRefreshPending() const;
@@ -58,6 +63,7 @@ private:
     bool refreshNow_ = false;
     bool busy_ = false;
     bool running_ = false;
-    bool stopped_ = false;
+    bool stopped_ = false; // paused or ended
+    bool ended_ = false;
     std::thread thread_;
 };
