@@ -5,6 +5,7 @@
 
 #include "CWizardPage.h"
 #include "InterruptibleSleeper.h"
+#include "ResultExtras.h"
 #include "ResultRefresher.h"
 
 #include <memory>
@@ -27,6 +28,8 @@ public:
     // button goes off while a round runs, which would move the focus away.
     QWidget* FirstFocus() const override { return nullptr; }
 
+    ResultExtras& Extras() { return extras_; }
+
 protected:
     void OnInitDialog() override;
     void showEvent(QShowEvent* event) override;
@@ -41,4 +44,5 @@ private:
 
     std::unique_ptr<InterruptibleSleeper> sleeper_;
     ResultRefresher refresher_;
+    ResultExtras extras_;
 };
