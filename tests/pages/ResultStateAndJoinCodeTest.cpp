@@ -2,6 +2,7 @@
 #include "QtTestSupport.h"
 #include "ResultHeadline.h"
 #include "WifiUri.h"
+#include "WirelessStatus.h"
 
 namespace {
 
@@ -10,10 +11,7 @@ using namespace std::chrono_literals;
 WanStatusInfo Wireless(const char* ssid, int securityMode, const char* key, bool broadcast)
 {
     WanStatusInfo status;
-    status.ssid = ssid;
-    status.securityMode = securityMode;
-    status.securityKey = key;
-    status.broadcastSsid = broadcast;
+    SetWireless(status, ssid, securityMode, key, broadcast);
     return status;
 }
 
@@ -59,18 +57,6 @@ TEST(ResultHeadlineState, FollowsTheWanValuesTheWaitAndWhatTheWizardLearnt)
     };
     for (const auto& c : cases)
         EXPECT_EQ(DecideResultState(c.facts), c.expected) << c.name;
-}
-
-TEST(ResultHeadlineState, OnlyOnlineUsesTheOnlineWords)
-{
-    const ResultState online{ResultHeadline::Online, OfflineCause::None};
-    const ResultState refused{ResultHeadline::NotOnline, OfflineCause::AccountRefused};
-    const ResultState slow{ResultHeadline::SlowConnecting, OfflineCause::None};
-    EXPECT_EQ(ResultTitleKey(online), "Result Online");
-    EXPECT_EQ(ResultTitleKey(refused), "Result Not Online");
-    EXPECT_EQ(ResultNoteKey(refused), "Result Cause Account");
-    EXPECT_EQ(ResultTitleKey(slow), "Result Connecting");
-    EXPECT_EQ(ResultNoteKey(slow), "Result Slow Note");
 }
 
 using NetworkCard = ProgramFolderTest;

@@ -2,8 +2,6 @@
 #include "ProgressTask.h"
 #include "RouterTaskFixture.h"
 
-#include <set>
-
 namespace {
 
 using testing::_;
@@ -39,19 +37,6 @@ TEST(LinkCheckDiagnosis, EachFailureHasOneCauseAndRouterAnswersOutrankTheHost)
         EXPECT_EQ(DiagnoseLinkCheck(facts), c.expected)
             << "host " << static_cast<int>(c.host) << " login " << c.login << " macs " << c.macsValid;
     }
-}
-
-TEST(LinkCheckDiagnosis, EveryFailureHasItsOwnSentence)
-{
-    std::set<QString> keys;
-    for (int cause = static_cast<int>(LinkCheckCause::NoWiredAdapter);
-         cause <= static_cast<int>(LinkCheckCause::InvalidMacs); ++cause) {
-        const QString key = LinkCheckCauseKey(static_cast<LinkCheckCause>(cause));
-        EXPECT_FALSE(key.isEmpty()) << cause;
-        keys.insert(key);
-    }
-    EXPECT_EQ(keys.size(), 9u);
-    EXPECT_TRUE(LinkCheckCauseKey(LinkCheckCause::None).isEmpty());
 }
 
 using LinkCheckCauseOfTask = RouterTaskTest;

@@ -9,6 +9,7 @@
 #include "SaveFileDialog.h"
 #include "TranslateDialog.h"
 #include "WifiUri.h"
+#include "WirelessStatus.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -49,14 +50,6 @@ protected:
         page->Extras().SetClock([this] { return now; });
         return page;
     }
-    void SetWireless(const char* ssid, int securityMode, const char* key, bool broadcast)
-    {
-        WanStatusInfo& s = host.data.wanStatusInfo;
-        s.ssid = ssid;
-        s.securityMode = securityMode;
-        s.securityKey = key;
-        s.broadcastSsid = broadcast;
-    }
     static QString Text(const CResultDlg& page, int id) { return ControlCaption(FindControl(&page, id)); }
     static CSkDisplayPic* Picture(const CResultDlg& page, int id) { return FindControlAs<CSkDisplayPic>(&page, id); }
 
@@ -81,7 +74,7 @@ TEST_F(ResultExtrasTest, DrawnJoinCodeReadsBackAsTheNetworkWithItsTypedKey)
     };
     for (const auto& n : networks) {
         auto page = MakePage(false);
-        SetWireless(n.ssid, n.mode, n.key, n.broadcast);
+        SetWireless(host.data.wanStatusInfo, n.ssid, n.mode, n.key, n.broadcast);
         page->show();
         const QString png = output.filePath(QStringLiteral("code.png"));
         ASSERT_TRUE(Picture(*page, ResultExtras::kJoinCode)->grab().save(png));
@@ -128,7 +121,7 @@ TEST_F(ResultExtrasTest, SavedCardIsOnePdfPageInEachLanguage)
         ASSERT_FALSE(texts.isEmpty());
         WriteLanguageFile(stem + QStringLiteral(".ini"), texts);
         host.data.language.SetLanguageFile(stem + QStringLiteral(".ini"));
-        SetWireless("Home_Net", 3, "Pa55word99", true);
+        SetWireless(host.data.wanStatusInfo, "Home_Net", 3, "Pa55word99", true);
         host.data.wanStatusInfo.connectionType = "Dynamic IP";
         host.data.wanStatusInfo.wanIp = "198.51.100.7";
         auto page = MakePage(false);
