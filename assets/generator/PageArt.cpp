@@ -6,7 +6,6 @@
 #include "Palette.h"
 #include "SkinGeometry.h"
 
-#include <QPainterPath>
 
 using SkinGeometry::kPage;
 
@@ -19,9 +18,6 @@ QImage PageArt::Background(Kind kind) {
         PaintWelcome(painter);
     } else {
         PaintCommon(painter);
-    }
-    if (kind == Kind::Result) {
-        PaintSuccessBadge(painter);
     }
     painter.end();
     return AvoidKeyColour(image);
@@ -69,23 +65,5 @@ void PageArt::PaintWelcome(QPainter& painter) {
     painter.save();
     painter.setPen(QPen(Palette::kTeal, 3, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(274, 22), QPointF(374, 22));
-    painter.restore();
-}
-
-void PageArt::PaintSuccessBadge(QPainter& painter) {
-    painter.save();
-    const QPointF centre(612, 36);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(52, 196, 107, 50));
-    painter.drawEllipse(centre, 24, 24);
-    painter.setBrush(Palette::kLed);
-    painter.drawEllipse(centre, 18, 18);
-    QPainterPath tick;
-    tick.moveTo(centre + QPointF(-8, 0));
-    tick.lineTo(centre + QPointF(-2, 6));
-    tick.lineTo(centre + QPointF(9, -6));
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Palette::kWhite, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(tick);
     painter.restore();
 }

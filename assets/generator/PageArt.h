@@ -7,7 +7,7 @@
 
 class PageArt {
 public:
-    enum class Kind { Welcome, Common, Result };
+    enum class Kind { Welcome, Common };
 
     static QImage Background(Kind kind);
     // The common page look, for pictures that add their own content.
@@ -16,5 +16,4 @@ public:
 private:
     static void PaintWelcome(QPainter& painter);
     static void PaintCornerRipples(QPainter& painter);
-    static void PaintSuccessBadge(QPainter& painter);
 };

@@ -11,10 +11,11 @@ inline constexpr QSize kPage{648, 360};
 inline constexpr QSize kProgress{453, 130};
 inline constexpr QSize kMessageBox{420, 195};
 inline constexpr QSize kMessageIcon{64, 64};
-inline constexpr QSize kLinkError{480, 308};
+inline constexpr QSize kLinkError{756, 308};
 inline constexpr QSize kCommonButton{100, 30};
 inline constexpr QSize kLittleButton{72, 24};
 inline constexpr QSize kWideButton{120, 30};
+inline constexpr QSize kCardButton{160, 30};
 inline constexpr QSize kCheckBox{20, 20};
 inline constexpr QSize kCursor{32, 32};
 

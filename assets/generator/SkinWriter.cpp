@@ -76,6 +76,7 @@ void SkinWriter::WriteButtons() {
         {"CommonButton_Little.bmp", SkinGeometry::kLittleButton, ButtonArt::Tone::Blue},
         {"Button_Clone.bmp", kWideButton, ButtonArt::Tone::Teal},
         {"Button_Restore.bmp", kWideButton, ButtonArt::Tone::Slate},
+        {"Button_Card.bmp", SkinGeometry::kCardButton, ButtonArt::Tone::Blue},
     };
     for (const auto& strip : strips) {
         const QString path = SkinPath(QString::fromLatin1(strip.name));
@@ -105,7 +106,8 @@ void SkinWriter::WritePages() {
     } pages[] = {
         {"Background1.bmp", PageArt::Kind::Welcome},
         {"Background2.bmp", PageArt::Kind::Common},
-        {"Background3.bmp", PageArt::Kind::Result},
+        // The result page draws its own state sign over the common picture.
+        {"Background3.bmp", PageArt::Kind::Common},
     };
     for (const auto& page : pages) {
         WriteAtBothScales(QString::fromLatin1(page.name), [kind = page.kind] { return PageArt::Background(kind); });

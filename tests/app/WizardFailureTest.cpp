@@ -25,6 +25,7 @@
 namespace {
 
 constexpr int kRetryButton = 1105;
+constexpr int kCauseText = 1260;
 
 // Presses Retry on every connect-failed window that opens while it lives.
 class ConnectFailedAnswerer {
@@ -36,6 +37,7 @@ public:
     }
 
     int Shown() const { return shown_; }
+    QString LastCause() const { return lastCause_; }
 
 private:
     void AnswerOpenWindows()
@@ -45,18 +47,21 @@ private:
             if (!failed || !failed->isVisible())
                 continue;
             ++shown_;
+            lastCause_ = ControlCaption(FindControl(failed, kCauseText));
             QTest::mouseClick(FindControl(failed, kRetryButton), Qt::LeftButton);
         }
     }
 
     QTimer timer_;
     int shown_ = 0;
+    QString lastCause_;
 };
 
 struct LinkFailure {
     const char* name;
     std::function<void(EmulatorConfig&)> configure;
     FaultMode fault;
+    const char* causeKey;
 };
 
 void PrintTo(const LinkFailure& failure, std::ostream* out)
@@ -82,6 +87,7 @@ TEST_P(LinkCheckFailure, ShowsTheConnectFailedWindowAndKeepsTheLastInstructionPa
     ClickNext();
 
     EXPECT_EQ(answerer.Shown(), 1);
+    EXPECT_EQ(answerer.LastCause(), QString::fromLatin1(GetParam().causeKey));
     EXPECT_EQ(frame_->PageIndex(), PageLastInstruction);
     EXPECT_TRUE(Page(PageLastInstruction)->isVisible());
     EXPECT_TRUE(IsFrameButtonVisible(FrameControl::Next));
@@ -90,9 +96,12 @@ TEST_P(LinkCheckFailure, ShowsTheConnectFailedWindowAndKeepsTheLastInstructionPa
 
 INSTANTIATE_TEST_SUITE_P(
     AppLinkCheck, LinkCheckFailure,
-    ::testing::Values(LinkFailure{"Unreachable", nullptr, FaultMode::Refuse},
+    ::testing::Values(LinkFailure{"Unreachable", nullptr, FaultMode::Refuse, "Cause Router Silent"},
                       LinkFailure{"LoginRejected", [](EmulatorConfig& config) { config.password = "other"; },
-                                  FaultMode::None}),
+                                  FaultMode::None, "Cause Login Refused"},
+                      LinkFailure{"MulticastMac",
+                                  [](EmulatorConfig& config) { config.defaultMac = "01:00:5E:00:00:01"; },
+                                  FaultMode::None, "Cause Bad Mac"}),
     [](const ::testing::TestParamInfo<LinkFailure>& info) { return std::string(info.param.name); });
 
 class AppFrame : public WizardRun {};

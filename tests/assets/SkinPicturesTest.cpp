@@ -26,11 +26,12 @@ struct Picture {
 const Picture kPictures[] = {
     {"dlgMainUI.bmp", 673, 500, 1, Cut::Outline},
     {"DlgMessageBox.bmp", 420, 195, 1, Cut::Outline},
-    {"link_error.bmp", 480, 308, 1, Cut::Outline},
+    {"link_error.bmp", 756, 308, 1, Cut::Outline},
     {"CommonButton.bmp", 400, 30, 4, Cut::Outline},
     {"CommonButton_Little.bmp", 288, 24, 4, Cut::Outline},
     {"Button_Clone.bmp", 480, 30, 4, Cut::Outline},
     {"Button_Restore.bmp", 480, 30, 4, Cut::Outline},
+    {"Button_Card.bmp", 640, 30, 4, Cut::Outline},
     {"btnCheck_Default.bmp", 120, 20, 6, Cut::Outline},
     {"Background1.bmp", 648, 360, 1, Cut::None},
     {"Background2.bmp", 648, 360, 1, Cut::None},

@@ -11,10 +11,12 @@
 #include "CLookInfo.h"
 #include "CProgressDlg.h"
 #include "CWizardPage.h"
+#include "CResultDlg.h"
 #include "CorvanelibBinding.h"
 #include "DialogBuilder.h"
 #include "FakeHostAdapters.h"
 #include "LanguageFolder.h"
+#include "LinkCheckDiagnosis.h"
 #include "PageFlow.h"
 #include "ProgramFolder.h"
 #include "RecordingSleeper.h"
@@ -148,11 +150,42 @@ TEST_P(LookScreens, ProgressAndConnectFailedDialogs)
         ExpectCentredOnFrame(&progress, QStringLiteral("progress dialog"));
     }
 
-    CLookInfo failed(Texts(), frame_.get());
-    failed.open();
-    Shoot(&failed, QStringLiteral("connect_failed"));
-    ExpectCentredOnFrame(&failed, QStringLiteral("connect-failed dialog"));
-    failed.done(QDialog::Accepted);
+    for (int cause = static_cast<int>(LinkCheckCause::NoWiredAdapter);
+         cause <= static_cast<int>(LinkCheckCause::InvalidMacs); ++cause) {
+        CLookInfo failed(Texts(), frame_.get());
+        failed.SetCauseKey(LinkCheckCauseKey(static_cast<LinkCheckCause>(cause)));
+        failed.open();
+        Shoot(&failed, QStringLiteral("connect_failed_cause%1").arg(cause));
+        ExpectCentredOnFrame(&failed, QStringLiteral("connect-failed dialog"));
+        failed.done(QDialog::Accepted);
+    }
+}
+
+TEST_P(LookScreens, ResultPageInEveryState)
+{
+    frame_->ShowPage(PageResult);
+    auto* result = qobject_cast<CResultDlg*>(frame_->Pages().Page(PageResult));
+    ASSERT_NE(result, nullptr);
+    auto now = std::chrono::steady_clock::now();
+    result->Extras().SetClock([&now] { return now; });
+    const struct {
+        const char* name;
+        int wanType;
+        std::optional<int> accountCheck;
+        bool refreshing;
+    } states[] = {
+        {"account_refused", 3, 0, false},
+        {"link_down", 2, 0, false},
+        {"not_online", 2, std::nullopt, false},
+        {"slow", 2, std::nullopt, true},
+    };
+    for (const auto& state : states) {
+        data_.routerInfo.wanType = state.wanType;
+        data_.accountCheckResult = state.accountCheck;
+        now += std::chrono::minutes(2);
+        result->Extras().ShowState(state.refreshing);
+        Shoot(frame_.get(), QStringLiteral("result_%1").arg(QString::fromLatin1(state.name)));
+    }
 }
 
 TEST_P(LookScreens, AboutBoxShowsTheVersionInTheSkin)

@@ -105,11 +105,16 @@ TEST_F(SkinDialogsTest, NextAnswerSkipsTheWindowAndEveryCallIsRecorded)
 TEST_F(SkinDialogsTest, ConnectFailedDialogClosesOnlyThroughRetry)
 {
     CLookInfo info(language);
+    info.SetCauseKey(QStringLiteral("Cause No Cable"));
     QSignalSpy finished(&info, &QDialog::finished);
     info.open();
     EXPECT_FALSE(info.SkinRegion().contains(QPoint(0, 0)));
-    for (int id : {1257, 1258, 1259})
-        EXPECT_FALSE(FindControl(&info, id)->isVisible()) << id;
+    // The three texts and the cause stand on the picture, right of its drawing.
+    for (int id : {1257, 1258, 1259, 1260}) {
+        EXPECT_TRUE(FindControl(&info, id)->isVisible()) << id;
+        EXPECT_TRUE(info.SkinRegion().contains(FindControl(&info, id)->geometry().center())) << id;
+    }
+    EXPECT_EQ(FindControlAs<CSkStatic>(&info, 1260)->text(), language.GetText(QStringLiteral("Cause No Cable")));
     EXPECT_EQ(FindControlAs<CSkStatic>(&info, 1259)->TextColor(), 255);
     EXPECT_EQ(FindControlAs<CSkStatic>(&info, 1257)->font().pixelSize(), 16);
     SaveScreenshot(&info, "connect_failed");

@@ -84,18 +84,18 @@ TEST(SkinRegionTest, PolygonDialogTakesItsShapeFromTheSkin)
     CPolygonDialog shaped(214);
     shaped.SetSkinBitmap(skin.Path("Skin/link_error.bmp"), kSkinKeyColor);
     shaped.InitDialog();
-    EXPECT_EQ(shaped.GetSkinSize(), QSize(480, 308));
+    EXPECT_EQ(shaped.GetSkinSize(), QSize(756, 308));
     EXPECT_FALSE(shaped.SkinRegion().contains(QPoint(0, 0)));
     EXPECT_TRUE(shaped.SkinRegion().contains(QPoint(240, 150)));
     shaped.SetSkinBitmap(skin.Path("Skin/DlgMessageBox.bmp"), kSkinKeyColor);
-    EXPECT_EQ(shaped.GetSkinSize(), QSize(480, 308));
+    EXPECT_EQ(shaped.GetSkinSize(), QSize(756, 308));
 
     CPolygonDialog plain(214);
     plain.SetSkinBitmap(skin.Path("Skin/missing.bmp"), kSkinKeyColor);
     plain.InitDialog();
     EXPECT_EQ(plain.GetSkinSize(), QSize(0, 0));
     EXPECT_TRUE(plain.SkinRegion().isEmpty());
-    EXPECT_EQ(plain.size(), QSize(480, 308));
+    EXPECT_EQ(plain.size(), QSize(756, 308));
 }
 
 } // namespace

@@ -94,7 +94,7 @@ void SkinFolder::WriteCursor(const QString& relative, int hotX, int hotY)
 void SkinFolder::WriteStandardSkin()
 {
     WriteImage("Skin/DlgMessageBox.bmp", RoundedSkin({420, 195}, QColor(235, 240, 250)));
-    WriteImage("Skin/link_error.bmp", RoundedSkin({480, 308}, QColor(250, 235, 235)));
+    WriteImage("Skin/link_error.bmp", RoundedSkin({756, 308}, QColor(250, 235, 235)));
     WriteImage("Skin/dlgMainUI.bmp", RoundedSkin({673, 500}, QColor(225, 235, 245)));
     for (const char* name : {"Background1.bmp", "Background2.bmp", "Background3.bmp"})
         WritePicture(QStringLiteral("Skin/") + name, {648, 360}, QColor(245, 248, 252));

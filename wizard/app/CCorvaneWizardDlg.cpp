@@ -12,6 +12,7 @@
 #include "FrameKeyFilter.h"
 #include "FrameLook.h"
 #include "KeyboardOrder.h"
+#include "LinkCheckDiagnosis.h"
 #include "ManualFile.h"
 #include "ProgramFolder.h"
 #include "ScreenDpi.h"
@@ -266,6 +267,7 @@ int CCorvaneWizardDlg::ShowMessage(const UserMessage& message)
 void CCorvaneWizardDlg::ShowConnectFailed()
 {
     CLookInfo dialog(data_.language, this);
+    dialog.SetCauseKey(LinkCheckCauseKey(data_.linkCheckCause));
     dialog.exec();
 }
 

@@ -3,7 +3,9 @@
 
 #include "CDLLObject.h"
 #include "CLanguageTable.h"
+#include "LinkCheckCause.h"
 
+#include <optional>
 #include <string>
 
 // The router's factory login, used until the settings name another.
@@ -29,6 +31,8 @@ struct WizardData {
     PppoeInfo appliedPppoeInfo;  // the account those settings carried
     std::string chosenWanMac;    // the WAN MAC the MAC clone page accepted
     int pageIndex = 0;           // 0..12, or 216 for the language page
+    LinkCheckCause linkCheckCause = LinkCheckCause::None;  // why the last link check failed
+    std::optional<int> accountCheckResult;                 // the last account check's result
 
     RouterEndpoint Endpoint() const;
 };

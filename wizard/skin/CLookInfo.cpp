@@ -1,6 +1,7 @@
 #include "CLookInfo.h"
 
 #include "CEnterEscapeFilter.h"
+#include "CLanguageTable.h"
 #include "CSkBtn_Pic.h"
 #include "CSkStatic.h"
 #include "DialogBuilder.h"
@@ -13,6 +14,10 @@
 namespace {
 constexpr int kTemplateId = 214;
 constexpr int kRetryId = 1105;
+constexpr int kTitleId = 1257;
+constexpr int kDescriptionId = 1258;
+constexpr int kNoteId = 1259;
+constexpr int kCauseId = 1260;
 } // namespace
 
 CLookInfo::CLookInfo(const CLanguageTable& language, QWidget* parent)
@@ -31,10 +36,26 @@ void CLookInfo::OnInitDialog()
     RelayoutForScreen();
     ApplyButtonStyle(FindControlAs<CSkBtn_Pic>(this, kRetryId), false);
     const QString face = ReadFontFace();
-    FindControlAs<CSkStatic>(this, 1257)->SetTextFont(1152 / ScreenDpi(), face, true);
-    FindControlAs<CSkStatic>(this, 1258)->SetTextFont(768 / ScreenDpi(), face);
-    auto* note = FindControlAs<CSkStatic>(this, 1259);
+    FindControlAs<CSkStatic>(this, kTitleId)->SetTextFont(1152 / ScreenDpi(), face, true);
+    FindControlAs<CSkStatic>(this, kDescriptionId)->SetTextFont(768 / ScreenDpi(), face);
+    FindControlAs<CSkStatic>(this, kCauseId)->SetTextFont(864 / ScreenDpi(), face, true);
+    auto* note = FindControlAs<CSkStatic>(this, kNoteId);
     note->SetTextFont(672 / ScreenDpi(), face);
     note->SetTextColor(MakeColorRef(255, 0, 0));
     TranslateDialog(this, language_);
+    ShowCause();
+}
+
+void CLookInfo::SetCauseKey(const QString& key)
+{
+    causeKey_ = key;
+    ShowCause();
+}
+
+// After the translation of the captions, which must not look the sentence up again.
+void CLookInfo::ShowCause()
+{
+    auto* cause = FindControlAs<CSkStatic>(this, kCauseId);
+    cause->setText(causeKey_.isEmpty() ? QString() : language_.GetText(causeKey_));
+    cause->setAccessibleName(cause->text());
 }

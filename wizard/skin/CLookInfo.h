@@ -1,5 +1,5 @@
-// The connect-failed window: its picture tells the user the router could
-// not be reached; Retry closes it.
+// The connect-failed window: its picture and texts tell the user that the
+// router could not be reached, why, and what to do next; Retry closes it.
 #pragma once
 
 #include "CPolygonDialog.h"
@@ -11,9 +11,15 @@ class CLookInfo : public CPolygonDialog {
 public:
     explicit CLookInfo(const CLanguageTable& language, QWidget* parent = nullptr);
 
+    // Language key of the cause and its next step; empty shows none.
+    void SetCauseKey(const QString& key);
+
 protected:
     void OnInitDialog() override;
 
 private:
+    void ShowCause();
+
     const CLanguageTable& language_;
+    QString causeKey_;
 };

@@ -17,6 +17,12 @@ bool CSkDisplayPic::LoadPicture(const QString& path)
     return !picture_.isNull();
 }
 
+void CSkDisplayPic::SetPicture(const QImage& picture)
+{
+    picture_ = picture;
+    update();
+}
+
 void CSkDisplayPic::SetIcon(const QIcon& icon)
 {
     icon_ = icon;

@@ -11,6 +11,7 @@ public:
     explicit CSkDisplayPic(QWidget* parent = nullptr);
 
     bool LoadPicture(const QString& path);
+    void SetPicture(const QImage& picture);
     void SetIcon(const QIcon& icon);
     void SetStretch(bool stretch);
     const QImage& Picture() const { return picture_; }

@@ -74,7 +74,8 @@ std::vector<DialogTemplate> MakeTemplates()
 
     t.push_back({.id = 160, .cx = 432, .cy = 222, .items = {
         {.id = 1174, .kind = Static, .caption = "10", .rect = {5, 2, 47, 37}},
-        {.id = 1171, .kind = Static, .caption = "Result Title", .rect = {54, 7, 370, 30}},
+        {.id = 1171, .kind = Static, .caption = "Result Title", .rect = {54, 7, 336, 30}},
+        {.id = 1262, .kind = Picture, .rect = {392, 7, 32, 30}},
         {.id = 1067, .kind = Static, .caption = "link mode", .rect = {12, 50, 76, 12}},
         {.id = 1196, .kind = Edit, .rect = {90, 49, 110, 12}, .style = kReadOnly},
         {.id = 1066, .kind = Static, .caption = "IP Address", .rect = {12, 68, 76, 12}},
@@ -97,7 +98,9 @@ std::vector<DialogTemplate> MakeTemplates()
         {.id = 1204, .kind = Edit, .rect = {308, 121, 116, 12}, .style = kReadOnly},
         {.id = 1195, .kind = Static, .caption = "Key", .rect = {208, 140, 98, 12}},
         {.id = 1205, .kind = Edit, .rect = {308, 139, 116, 12}, .style = kReadOnly},
-        {.id = 1207, .kind = Static, .caption = "Status Note", .rect = {12, 160, 310, 40}},
+        {.id = 1261, .kind = Picture, .rect = {12, 154, 64, 60}},
+        {.id = 1207, .kind = Static, .caption = "Status Note", .rect = {84, 156, 340, 30}},
+        {.id = 1263, .kind = PushButton, .caption = "Save network card", .rect = {226, 190, 107, 19}},
         {.id = 1146, .kind = PushButton, .caption = "Refresh", .rect = {340, 190, 67, 19}},
     }});
 
@@ -205,11 +208,13 @@ std::vector<DialogTemplate> MakeTemplates()
         {.id = 1213, .kind = Static, .caption = "Detect manually ", .rect = {170, 162, 220, 13}, .style = kHidden},
     }});
 
-    t.push_back({.id = 214, .cx = 320, .cy = 190, .items = {
-        {.id = 1105, .kind = PushButton, .caption = "Retry", .rect = {127, 159, 67, 19}},
-        {.id = 1257, .kind = Static, .caption = "Connect failed", .rect = {0, 0, 1, 1}, .style = kHidden},
-        {.id = 1258, .kind = Static, .caption = "Connect Failed Des", .rect = {0, 0, 1, 1}, .style = kHidden},
-        {.id = 1259, .kind = Static, .caption = "Connect Failed Note", .rect = {0, 0, 1, 1}, .style = kHidden},
+    // The picture's drawing fills the left; the texts stand in the column beside it.
+    t.push_back({.id = 214, .cx = 504, .cy = 190, .items = {
+        {.id = 1105, .kind = PushButton, .caption = "Retry", .rect = {218, 159, 67, 19}},
+        {.id = 1257, .kind = Static, .caption = "Connect failed", .rect = {306, 10, 188, 26}},
+        {.id = 1258, .kind = Static, .caption = "Connect Failed Des", .rect = {306, 38, 188, 26}},
+        {.id = 1260, .kind = Static, .rect = {306, 66, 188, 64}},
+        {.id = 1259, .kind = Static, .caption = "Connect Failed Note", .rect = {306, 132, 188, 14}},
     }});
 
     t.push_back({.id = 216, .cx = 432, .cy = 222, .items = {

@@ -2,6 +2,7 @@
 
 #include "AdapterRecord.h"
 #include "AddressRules.h"
+#include "LinkCheckDiagnosis.h"
 #include "ProgressTask.h"
 #include "SettingsReader.h"
 
@@ -38,6 +39,8 @@ std::optional<int> RouterTaskRunner::Run(int task)
     if (data_.router == nullptr) {
         // Without the library's object no call can be made; the tasks that
         // report a result report it as unanswered instead of crashing.
+        if (task == TaskLinkCheck)
+            data_.linkCheckCause = LinkCheckCause::RouterSilent;
         if (task >= TaskLinkCheck && task <= TaskSave)
             return kNoAnswer;
         return std::nullopt;
@@ -61,27 +64,35 @@ std::optional<int> RouterTaskRunner::Run(int task)
 
 int RouterTaskRunner::RunLinkCheck()
 {
-    LookUpRouterAddress();
-    int result = CallWithRetry(&CDLLObject::CheckLogin, Retry::IfBelowOne);
+    LinkCheckFacts facts;
+    facts.hostReset = LookUpRouterAddress();
+    facts.loginResult = CallWithRetry(&CDLLObject::CheckLogin, Retry::IfBelowOne);
     Wait(kLinkCheckPause);
-    if (result < 1)
-        return result;
-    CallWithRetry(&CDLLObject::ReadMacAddresses, Retry::IfNegative);
-    data_.router->GetMacInfo(data_.macInfo);
-    return AreRouterMacsValid() ? result : 0;
+    if (facts.loginResult >= 1) {
+        CallWithRetry(&CDLLObject::ReadMacAddresses, Retry::IfNegative);
+        data_.router->GetMacInfo(data_.macInfo);
+        facts.macsValid = AreRouterMacsValid();
+    }
+    data_.linkCheckCause = DiagnoseLinkCheck(facts);
+    if (facts.loginResult < 1)
+        return facts.loginResult;
+    return facts.macsValid ? facts.loginResult : 0;
 }
 
-void RouterTaskRunner::LookUpRouterAddress()
+// Why switching the host to automatic addressing failed; None when it
+// worked or was not wanted.
+HostResetFailure RouterTaskRunner::LookUpRouterAddress()
 {
     const QString autoGetIp = QStringLiteral("Auto Get IP");
     if (ReadSettingText(autoGetIp) != autoGetIp || adapters_ == nullptr)
-        return;
+        return HostResetFailure::None;
     if (!adapters_->ResetAdaptersToDhcp())
-        return;
+        return adapters_->LastResetFailure();
     QString gateway;
     adapters_->FindGatewayAddress(gateway);
     if (!IsUnsetAddress(gateway))
         data_.routerInfo.address = gateway.toStdString();
+    return HostResetFailure::None;
 }
 
 bool RouterTaskRunner::AreRouterMacsValid() const
@@ -118,6 +129,12 @@ int RouterTaskRunner::RunAccountCheck()
     if (data_.wanConnectApplied == 0 || !IsSameAccount(data_.appliedPppoeInfo, data_.pppoeInfo))
         ApplyWanSettingsOnce();
     Wait(kAccountCheckConnectWait);
+    data_.accountCheckResult = PollCable();
+    return *data_.accountCheckResult;
+}
+
+int RouterTaskRunner::PollCable()
+{
     int result = 0;
     for (int round = 0; round < kCableRounds; ++round) {
         result = Call(&CDLLObject::CheckCable);

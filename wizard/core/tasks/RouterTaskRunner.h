@@ -22,10 +22,11 @@ public:
 
 private:
     int RunLinkCheck();
-    void LookUpRouterAddress();
+    HostResetFailure LookUpRouterAddress();
     bool AreRouterMacsValid() const;
     int RunAutoDetect();
     int RunAccountCheck();
+    int PollCable();
     void ApplyWanSettingsOnce();
     static bool IsSameAccount(const PppoeInfo& a, const PppoeInfo& b);
     int RunSave();

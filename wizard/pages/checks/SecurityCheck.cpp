@@ -60,7 +60,8 @@ std::optional<UserMessage> CollectSecuritySettings(const SecurityEntry& entry, S
         status.securityKey = record.wepKey;
     } else if (IsWpaMode(entry.mode)) {
         StoreWpa(entry, record);
-        status.securityKey = record.passphrase;
+        // The person reads and types the passphrase as written, not its form copy.
+        status.securityKey = entry.passphrase.toStdString();
     }
     return std::nullopt;
 }

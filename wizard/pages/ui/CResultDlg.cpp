@@ -40,9 +40,12 @@ CResultDlg::CResultDlg(QWidget* parent, WizardHost& host, std::unique_ptr<Interr
     : CWizardPage(kTemplateId, QStringLiteral("%sSkin\\Background3.bmp"), parent, host)
     , sleeper_(OrRealSleeper(std::move(sleeper)))
     , refresher_(host.Data().router, *sleeper_, PostingListener())
+    , extras_(*this, host.Data())
 {
     if (auto* refresh = Control<QAbstractButton>(kRefreshButton))
         connect(refresh, &QAbstractButton::clicked, this, &CResultDlg::Refresh);
+    if (auto* save = Control<QAbstractButton>(ResultExtras::kSaveCard))
+        connect(save, &QAbstractButton::clicked, this, [this] { extras_.SaveCard(); });
     // The refresh thread must not outlive the program's event loop.
     if (QCoreApplication* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, [this] { refresher_.Stop(); });
@@ -60,6 +63,7 @@ void CResultDlg::OnInitDialog()
     RelayoutForScreen();
     StyleControls();
     Translate();
+    extras_.Prepare();
 }
 
 void CResultDlg::StyleControls()
@@ -72,6 +76,8 @@ void CResultDlg::StyleControls()
     ApplyButtonStyle(Control<CSkBtn_Pub>(kRefreshButton), false);
     busySign_ = new CBusySign(this);
     busySign_->PlaceBeside(FindControl(this, kRefreshButton));
+    ApplyButtonStyle(Control<CSkBtn_Pub>(ResultExtras::kSaveCard), false,
+                     ProgramPath(QStringLiteral("%s\\Skin\\Button_Card.bmp")));
 }
 
 void CResultDlg::showEvent(QShowEvent* event)
@@ -79,6 +85,8 @@ void CResultDlg::showEvent(QShowEvent* event)
     CWizardPage::showEvent(event);
     FillFields();
     refresher_.StartRounds(Data().Endpoint());
+    extras_.PageShown();
+    extras_.ShowState(refresher_.IsRunning());
 }
 
 void CResultDlg::hideEvent(QHideEvent* event)
@@ -140,5 +148,6 @@ void CResultDlg::TakeWanStatus(const WanStatusInfo& status)
     record.gateway = status.gateway;
     record.wanMac = status.wanMac;
     FillFields();
+    extras_.ShowState(refresher_.IsRunning());
     SetRefreshEnabled(!refresher_.IsRefreshPending());
 }

@@ -5,6 +5,7 @@
 
 #include "CWizardPage.h"
 #include "InterruptibleSleeper.h"
+#include "ResultExtras.h"
 #include "ResultRefresher.h"
 
 #include <memory>
@@ -29,6 +30,8 @@ public:
     // button goes off while a round runs, which would move the focus away.
     QWidget* FirstFocus() const override { return nullptr; }
 
+    ResultExtras& Extras() { return extras_; }
+
 protected:
     void OnInitDialog() override;
     void showEvent(QShowEvent* event) override;
@@ -45,4 +48,5 @@ private:
     ResultRefresher refresher_;
     // Turns while Refresh is greyed out for a round.
     CBusySign* busySign_ = nullptr;
+    ResultExtras extras_;
 };

@@ -65,6 +65,12 @@ bool ResultRefresher::IsRefreshPending() const
     return busy_ || refreshNow_;
 }
 
+bool ResultRefresher::IsRunning() const
+{
+    std::lock_guard lock(mutex_);
+    return running_;
+}
+
 void ResultRefresher::EnsureThreadLocked()
 {
     if (stopped_ || running_ || router_ == nullptr)

@@ -46,6 +46,8 @@ public:
     void Stop();
 
     bool IsRefreshPending() const;
+    // True while the thread runs: rounds or a refresh are still to come.
+    bool IsRunning() const;
 
 private:
     void EnsureThreadLocked();
