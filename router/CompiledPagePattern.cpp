@@ -8,6 +8,8 @@ namespace {
 constexpr std::string_view kAnyRun = R"([\w\W]*)";
 constexpr auto kSyntax = boost::regex::perl | boost::regex::icase;
 constexpr std::string_view kQuantifiers = "*+?{";
+// How many bytes the search for a literal's first character tests at once.
+constexpr std::size_t kBlock = 32;
 
 bool IsEscaped(std::string_view pattern, std::size_t position)
 {
@@ -57,6 +59,13 @@ CompiledPagePattern::CompiledPagePattern(const std::string& pattern) : whole_(pa
         core_.emplace(*core, kSyntax);
         literalStart_ = std::move(literal);
         const char first = literalStart_.front();
+        // A letter is found in either case by setting the case bit; a literal
+        // of one character is paired with any byte.
+        for (std::size_t i = 0; i < folded_.size(); ++i) {
+            const char c = i < literalStart_.size() ? literalStart_[i] : '\0';
+            foldMask_[i] = i >= literalStart_.size() ? 0xFF : (c >= 'a' && c <= 'z' ? 0x20 : 0x00);
+            folded_[i] = i >= literalStart_.size() ? 0xFF : static_cast<unsigned char>(c);
+        }
         for (std::size_t byte = 0; byte < mayBeFirst_.size(); ++byte) {
             mayBeFirst_[byte] = byte >= 0x80 || LowerAscii(static_cast<char>(byte)) == first;
         }
@@ -110,7 +119,12 @@ std::string CompiledPagePattern::LastCoreCapture(const std::string& text) const
         return {};
     }
     boost::smatch match;
+    std::size_t blockStart = text.size();  // bytes from here on were let through by a block test
     for (std::size_t position = text.size() - literalStart_.size() + 1; position-- > 0;) {
+        if (position < blockStart) {
+            position = SkipBlocksWithoutFirst(text, position);
+            blockStart = position >= kBlock ? position + 1 - kBlock : 0;
+        }
         if (!mayBeFirst_[static_cast<unsigned char>(text[position])] || !MayStartAt(text, position)) {
             continue;
         }
@@ -121,6 +135,29 @@ std::string CompiledPagePattern::LastCoreCapture(const std::string& text) const
         }
     }
     return {};
+}
+
+std::size_t CompiledPagePattern::SkipBlocksWithoutFirst(const std::string& text, std::size_t position) const
+{
+    // Whole blocks where no byte pair may open the literal are passed in one
+    // step; the test is plain arithmetic so the compiler can vectorise it.
+    // Bytes outside ASCII always pass, as a locale may fold them onto a letter.
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    while (position >= kBlock && position + 1 < text.size()) {
+        const unsigned char* block = bytes + position + 1 - kBlock;
+        unsigned char seen = 0;
+        for (std::size_t i = 0; i < kBlock; ++i) {
+            const unsigned char first = block[i];
+            const unsigned char second = block[i + 1];
+            seen |= static_cast<unsigned char>(((first | foldMask_[0]) == folded_[0]) & ((second | foldMask_[1]) == folded_[1]));
+            seen |= static_cast<unsigned char>((first | second) >> 7);
+        }
+        if (seen) {
+            break;
+        }
+        position -= kBlock;
+    }
+    return position;
 }
 
 bool CompiledPagePattern::MayStartAt(const std::string& text, std::size_t position) const

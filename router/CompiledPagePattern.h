@@ -33,9 +33,13 @@ public:
 private:
     std::string LastCoreCapture(const std::string& text) const;
     bool MayStartAt(const std::string& text, std::size_t position) const;
+    // The position, moved back past whole blocks ending there that cannot hold a match start.
+    std::size_t SkipBlocksWithoutFirst(const std::string& text, std::size_t position) const;
 
     boost::regex whole_;
     std::optional<boost::regex> core_;
     std::string literalStart_;
     std::array<bool, 256> mayBeFirst_{}; // bytes that may stand for the literal's first character
+    std::array<unsigned char, 2> foldMask_{}; // 0x20 for each of the literal's first two characters that is a letter
+    std::array<unsigned char, 2> folded_{};   // those characters in lower case
 };

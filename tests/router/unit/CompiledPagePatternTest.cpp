@@ -73,13 +73,14 @@ const std::vector<const char*> kPatterns = {RouterPagePatterns::kCableDsl, Route
     RouterPagePatterns::kConnectionTypeIndex};
 
 // Pages stitched from pieces of variable assignments, quotes and separators,
-// so that near misses, repeats and overlaps occur often.
+// so that near misses, repeats and overlaps occur often; markup runs long
+// enough to be passed over whole, and bytes outside ASCII, are mixed in.
 std::string RandomPage(std::mt19937& random)
 {
     static const std::vector<std::string> kPieces = {"cableDSL=\"", "CABLEdsl=\"", "cln_MAC = \"", "def_MAC = \"",
         "fac_MAC = \"", "wanIP = \"", "wanip = \"", "gateWay=\"", "subMask=\"", "wan_mac=\"", "conTypeIdx=\"",
         "\"", "\";", ";", "\n", " ", "2", "4", "192.168.100.200", "00:11:22:33:44:55", "0A:0B:0C:0D:0E:0F0",
-        "255.255.255.2550", "x"};
+        "255.255.255.2550", "x", "\xC3\x89", "<tr><td class=\"label\">Item 12</td><td>document.write(s)</td></tr>\n"};
     std::uniform_int_distribution<std::size_t> count(0, 40);
     std::uniform_int_distribution<std::size_t> piece(0, kPieces.size() - 1);
     std::string page;
