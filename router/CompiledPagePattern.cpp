@@ -122,7 +122,7 @@ std::string CompiledPagePattern::LastCoreCapture(const std::string& text) const
     std::size_t blockStart = text.size();  // bytes from here on were let through by a block test
     for (std::size_t position = text.size() - literalStart_.size() + 1; position-- > 0;) {
         if (position < blockStart) {
-            position = SkipBlocksWithoutFirst(text, position);
+            position = SkipBlocksThatCannotStart(text, position);
             blockStart = position >= kBlock ? position + 1 - kBlock : 0;
         }
         if (!mayBeFirst_[static_cast<unsigned char>(text[position])] || !MayStartAt(text, position)) {
@@ -137,7 +137,7 @@ std::string CompiledPagePattern::LastCoreCapture(const std::string& text) const
     return {};
 }
 
-std::size_t CompiledPagePattern::SkipBlocksWithoutFirst(const std::string& text, std::size_t position) const
+std::size_t CompiledPagePattern::SkipBlocksThatCannotStart(const std::string& text, std::size_t position) const
 {
     // Whole blocks where no byte pair may open the literal are passed in one
     // step; the test is plain arithmetic so the compiler can vectorise it.

@@ -34,7 +34,7 @@ private:
     std::string LastCoreCapture(const std::string& text) const;
     bool MayStartAt(const std::string& text, std::size_t position) const;
     // The position, moved back past whole blocks ending there that cannot hold a match start.
-    std::size_t SkipBlocksWithoutFirst(const std::string& text, std::size_t position) const;
+    std::size_t SkipBlocksThatCannotStart(const std::string& text, std::size_t position) const;
 
     boost::regex whole_;
     std::optional<boost::regex> core_;
