@@ -1,7 +1,9 @@
 // The link check's host step as Setup runs it, against whatever network
 // service this process reaches: reset the wired adapters to DHCP, then look
 // the gateway up. Prints one "key=value" line per result for the namespace
-// test to check.
+// test to check, with the language key of the sentence the connect-failed
+// window would show when no router answered after this step.
+#include "LinkCheckDiagnosis.h"
 #include "LinuxHostAdapters.h"
 #include "RunCommandCapture.h"
 
@@ -39,6 +41,8 @@ int main(int argc, char** argv)
     const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     QString gateway;
     const bool found = reset && adapters.FindGatewayAddress(gateway);
+    const LinkCheckCause cause = DiagnoseLinkCheck({adapters.LastResetFailure(), -1, false});
+    std::cout << "cause=" << LinkCheckCauseKey(cause).toStdString() << '\n';
     std::cout << "reset=" << reset << "\nfailure=" << FailureName(adapters.LastResetFailure())
               << "\nreset_ms=" << took.count() << "\nlookup=" << found << "\ngateway=" << gateway.toStdString()
               << std::endl;

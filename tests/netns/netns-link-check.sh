@@ -204,6 +204,7 @@ run_probe() {
     echo "$output" | sed 's/^/   /'
     reset=$(echo "$output" | sed -n 's/^reset=//p')
     failure=$(echo "$output" | sed -n 's/^failure=//p')
+    cause=$(echo "$output" | sed -n 's/^cause=//p')
     reset_ms=$(echo "$output" | sed -n 's/^reset_ms=//p')
     found_gateway=$(echo "$output" | sed -n 's/^gateway=//p')
 }
@@ -238,6 +239,7 @@ host_step_cases() {
     run_probe in_pc setpriv --reuid=65534 --regid=65534 --clear-groups "$probe" "$work/net"
     expect "reset" "$reset" 0
     expect "failure" "$failure" NotAuthorised
+    expect "cause" "$cause" "Cause Not Allowed"
     expect "ipv4.method" "$(nm -g ipv4.method connection show uuid "$uuid")" manual
     took
 
@@ -246,6 +248,7 @@ host_step_cases() {
     run_probe in_pc "$probe" "$work/net"
     expect "reset" "$reset" 0
     expect "failure" "$failure" NoDhcpAnswer
+    expect "cause" "$cause" "Cause No Address"
     [ "$reset_ms" -lt $((no_dhcp_bound_s * 1000)) ] || fail "the reset took $reset_ms ms"
     took
 
@@ -255,6 +258,7 @@ host_step_cases() {
     run_probe in_pc "$probe" "$work/net"
     expect "reset" "$reset" 0
     expect "failure" "$failure" NetworkManagerNotRunning
+    expect "cause" "$cause" "Cause No Network Service"
     took
 }
 
