@@ -33,6 +33,13 @@ public:
     }
 
     QString Root() const { return dir_.path() + QStringLiteral("/net"); }
+
+    void WriteCarrier(const char* name, const char* carrier) const
+    {
+        QFile file(Root() + u'/' + QString::fromLatin1(name) + QStringLiteral("/carrier"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(carrier);
+    }
     QString RouteTable() const { return dir_.path() + QStringLiteral("/route"); }
 
     void WriteRouteTable(const char* text) const
@@ -239,6 +246,34 @@ TEST(LinuxHostAdapters, NoResetWithoutNetworkManagerOrAdapters)
     LinuxHostAdapters withoutAdapters(fake.Runner(), empty.path(), sysfs.RouteTable());
     EXPECT_FALSE(withoutAdapters.ResetAdaptersToDhcp());
     EXPECT_EQ(withoutAdapters.LastResetFailure(), HostResetFailure::NoWiredAdapter);
+}
+
+TEST(LinuxHostAdapters, CableOutOfEveryWiredAdapterIsTheReason)
+{
+    const struct {
+        const char* what;
+        const char* enpCarrier; // nullptr: the adapter cannot tell
+        const char* ethCarrier;
+        bool connected;         // enp3s0 has an active connection
+        HostResetFailure failure;
+    } cases[] = {
+        {"both cables out, no connection left", "0\n", "0\n", false, HostResetFailure::NoCarrier},
+        {"both cables out, switch attempted", "0\n", "0\n", true, HostResetFailure::NoCarrier},
+        {"one cable in", "0\n", "1\n", false, HostResetFailure::None},
+        {"one adapter cannot tell", "0\n", nullptr, false, HostResetFailure::None},
+    };
+    for (const auto& c : cases) {
+        FakeSysfs sysfs;
+        sysfs.WriteCarrier("enp3s0", c.enpCarrier);
+        if (c.ethCarrier)
+            sysfs.WriteCarrier("eth1", c.ethCarrier);
+        FakeNmcli fake;
+        if (c.connected)
+            fake.uuidOf = {{"enp3s0", "uuid-a"}};
+        LinuxHostAdapters adapters(fake.Runner(), sysfs.Root(), sysfs.RouteTable());
+        EXPECT_EQ(adapters.ResetAdaptersToDhcp(), c.failure == HostResetFailure::None) << c.what;
+        EXPECT_EQ(adapters.LastResetFailure(), c.failure) << c.what;
+    }
 }
 
 TEST(LinuxHostAdapters, GatewayFromTheRouteTableThenFromDhcp)

@@ -4,6 +4,8 @@
 #include "RunCommandCapture.h"
 #include "SysfsAdapters.h"
 
+#include <algorithm>
+
 namespace {
 
 // The DHCP server fallback applies on every version here.
@@ -41,6 +43,10 @@ bool LinuxHostAdapters::ResetAdaptersToDhcp()
     }
     if (!anyOnDhcp)
         lastFailure_ = firstFailure;
+    // Without a cable no adapter can reach the router, whatever the switch did.
+    if (std::all_of(adapters->begin(), adapters->end(),
+                    [this](const std::string& name) { return ReportsNoCarrier(sysfsRoot_, name); }))
+        lastFailure_ = HostResetFailure::NoCarrier;
     return lastFailure_ == HostResetFailure::None;
 }
 

@@ -59,3 +59,9 @@ std::optional<std::vector<std::string>> ListWiredAdapters(const QString& sysfsRo
     }
     return names;
 }
+
+bool ReportsNoCarrier(const QString& sysfsRoot, const std::string& name)
+{
+    QFile file(QDir(sysfsRoot).filePath(QString::fromStdString(name) + QStringLiteral("/carrier")));
+    return file.open(QIODevice::ReadOnly) && file.readAll().trimmed() == "0";
+}
