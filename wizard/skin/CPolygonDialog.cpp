@@ -81,7 +81,7 @@ void CPolygonDialog::CreateSkin()
     // A see-through window shows the picture's own edge, blended from the
     // denser picture; without one the region cuts the window.
     smoothEdges_ = isWindow() && WindowAlphaAvailable();
-    picture_ = LoadPaintPicture(path, keyColor_, smoothEdges_ || ScreensAreDense());
+    picture_ = LoadPaintPicture(skin_, path, keyColor_, smoothEdges_ || ScreensAreDense());
     if (smoothEdges_)
         setAttribute(Qt::WA_TranslucentBackground);
     else if (!region_.isEmpty())

@@ -55,9 +55,10 @@ QImage ReadSkinImage(const QString& path, bool dense)
     return image;
 }
 
-QImage LoadPaintPicture(const QString& path, ColorRef keyColor, bool dense)
+QImage LoadPaintPicture(const QImage& plain, const QString& path, ColorRef keyColor, bool dense)
 {
-    const QImage picture = ReadSkinImage(path, dense);
+    // The plain picture is already read; only a denser twin needs reading.
+    const QImage picture = DensePicturePath(path, dense) == path ? plain : ReadSkinImage(path, dense);
     if (picture.isNull())
         return picture;
     QImage painted = WithKeyTransparent(picture, keyColor);

@@ -30,9 +30,10 @@ QImage WithKeyTransparent(const QImage& source, ColorRef keyColor);
 // True when the screens scale pictures by more than 1.
 bool ScreensAreDense();
 
-// The picture at `path` (already resolved) ready to paint: dense when asked
-// and present, key colour transparent. Null when nothing could be read.
-QImage LoadPaintPicture(const QString& path, ColorRef keyColor, bool dense);
+// The picture read from `path` (already resolved) as `plain`, ready to paint:
+// its denser twin when asked and present, key colour transparent. Null when
+// nothing could be read.
+QImage LoadPaintPicture(const QImage& plain, const QString& path, ColorRef keyColor, bool dense);
 
 // Draws the picture over `target` in logical pixels, smoothly scaled.
 void DrawPictureSmooth(QPainter& painter, const QRectF& target, const QImage& picture);
