@@ -4,10 +4,8 @@
 
 #include "CBusySign.h"
 #include "CSkEdit.h"
-#include "FakeWizardHost.h"
-#include "PageTestSupport.h"
-#include "RefreshFakes.h"
 #include "ResultDisplay.h"
+#include "ResultPageFixture.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -16,15 +14,8 @@
 
 namespace {
 
-class ResultPageTest : public PageTest {
+class ResultPageTest : public ResultPageFixture {
 protected:
-    std::unique_ptr<CResultDlg> MakePage(bool withRouter)
-    {
-        host.data.router = withRouter ? &router : nullptr;
-        auto gate = std::make_unique<GateSleeper>();
-        sleeper = gate.get();
-        return std::make_unique<CResultDlg>(nullptr, host, std::move(gate));
-    }
     static QString Shown(const CResultDlg& page, int field)
     {
         return FindControlAs<CSkEdit>(&page, field)->text();
@@ -33,10 +24,6 @@ protected:
     {
         return FindControlAs<QAbstractButton>(&page, CResultDlg::kRefreshButton);
     }
-
-    FakeWizardHost host;
-    StatusRouter router;
-    GateSleeper* sleeper = nullptr;
 };
 
 TEST_F(ResultPageTest, FieldsShowTheStatusByTheDisplayMapping)

@@ -3,9 +3,7 @@
 #include "CResultDlg.h"
 
 #include "CSkDisplayPic.h"
-#include "FakeWizardHost.h"
-#include "PageTestSupport.h"
-#include "RefreshFakes.h"
+#include "ResultPageFixture.h"
 #include "SaveFileDialog.h"
 #include "TranslateDialog.h"
 #include "WifiUri.h"
@@ -39,23 +37,17 @@ QByteArray ShippedLanguage(const QString& stem)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class ResultExtrasTest : public PageTest {
+class ResultExtrasTest : public ResultPageFixture {
 protected:
     std::unique_ptr<CResultDlg> MakePage(bool withRouter)
     {
-        host.data.router = withRouter ? &router : nullptr;
-        auto gate = std::make_unique<GateSleeper>();
-        sleeper = gate.get();
-        auto page = std::make_unique<CResultDlg>(nullptr, host, std::move(gate));
+        auto page = ResultPageFixture::MakePage(withRouter);
         page->Extras().SetClock([this] { return now; });
         return page;
     }
     static QString Text(const CResultDlg& page, int id) { return ControlCaption(FindControl(&page, id)); }
     static CSkDisplayPic* Picture(const CResultDlg& page, int id) { return FindControlAs<CSkDisplayPic>(&page, id); }
 
-    FakeWizardHost host;
-    StatusRouter router;
-    GateSleeper* sleeper = nullptr;
     std::chrono::steady_clock::time_point now{};
     QTemporaryDir output;
 };
