@@ -6,6 +6,7 @@
 #include "RouterEmulator.h"
 #include "ProgramCopy.h"
 #include "VirtualDisplay.h"
+#include "WindowMapWatch.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -18,7 +19,6 @@
 #include <chrono>
 #include <cstdio>
 #include <optional>
-#include <thread>
 
 namespace {
 
@@ -43,22 +43,14 @@ struct StartupRun {
     long peakKb = 0;
 };
 
-bool WaitForWindow(const VirtualDisplay& display, const QProcess& program)
-{
-    const QDeadlineTimer limit(kWindowLimit);
-    while (!display.HasVisibleWindow(program.processId())) {
-        if (limit.hasExpired() || program.state() != QProcess::Running)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
 // Each run has a display of its own, started before the clock runs.
 std::optional<StartupRun> MeasureOnce(const QString& file, const QStringList& arguments)
 {
     VirtualDisplay display;
     if (!display.Start())
+        return std::nullopt;
+    WindowMapWatch watch(display.Name());
+    if (!watch.IsConnected())
         return std::nullopt;
     const QTemporaryDir runtime;
     QProcess program;
@@ -71,9 +63,12 @@ std::optional<StartupRun> MeasureOnce(const QString& file, const QStringList& ar
     const auto start = std::chrono::steady_clock::now();
     program.start(file, arguments);
     std::optional<StartupRun> run;
-    if (program.waitForStarted(10000) && WaitForWindow(display, program)) {
+    const auto mapped = program.waitForStarted(10000)
+                            ? watch.WaitForMap(program.processId(), QDeadlineTimer(kWindowLimit))
+                            : std::nullopt;
+    if (mapped) {
         run = StartupRun{};
-        run->firstFrameMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        run->firstFrameMs = std::chrono::duration<double, std::milli>(*mapped - start).count();
         run->peakKb = PeakMemoryKb(program.processId());
     }
     program.kill();

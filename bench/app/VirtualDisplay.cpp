@@ -22,12 +22,7 @@ void VirtualDisplay::Stop()
 
 QString VirtualDisplay::MissingTools()
 {
-    QStringList missing;
-    for (const QString& tool : {QStringLiteral("Xvfb"), QStringLiteral("xdotool")}) {
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            missing << tool;
-    }
-    return missing.join(u' ');
+    return QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ? QStringLiteral("Xvfb") : QString();
 }
 
 // Xvfb picks a free display and writes its number once it accepts clients.
@@ -50,16 +45,4 @@ bool VirtualDisplay::Start()
     }
     name_ = u':' + QString::fromLatin1(number.trimmed());
     return true;
-}
-
-bool VirtualDisplay::HasVisibleWindow(qint64 pid) const
-{
-    QProcess search;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), name_);
-    search.setProcessEnvironment(environment);
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid)});
-    search.waitForFinished(5000);
-    return !search.readAllStandardOutput().trimmed().isEmpty();
 }

@@ -13,13 +13,11 @@ public:
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
-    // Empty when Xvfb and xdotool are on the PATH; else what is missing.
+    // Empty when Xvfb is on the PATH; else what is missing.
     static QString MissingTools();
     // Starts Xvfb on a free display number; false when none came up.
     bool Start();
     QString Name() const { return name_; }
-    // Whether the process has a visible window on this display.
-    bool HasVisibleWindow(qint64 pid) const;
 
 private:
     void Stop();
