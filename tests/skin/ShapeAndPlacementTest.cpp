@@ -102,11 +102,13 @@ TEST_F(ShapeAndPlacementTest, ShapedWindowsBlendTheirEdgeOnlyWhereTheDisplayHasA
     }
 }
 
-TEST_F(ShapeAndPlacementTest, DenseTwinIsPickedOnlyForDenseScreensAndWhenItExists)
+TEST_F(ShapeAndPlacementTest, DenseTwinIsPickedOnlyForDenseScreensAndWhenItIsReadable)
 {
     skin.WriteImage("Skin/a.bmp", Disc({40, 20}));
     skin.WriteImage("Skin/b.bmp", Disc({40, 20}));
     skin.WriteImage("Skin/b@2x.bmp", Disc({80, 40}));
+    skin.WriteImage("Skin/c.bmp", Disc({40, 20}));
+    skin.WriteText("Skin/c@2x.bmp", "not a picture");
     const struct {
         const char* name;
         bool dense;
@@ -116,11 +118,13 @@ TEST_F(ShapeAndPlacementTest, DenseTwinIsPickedOnlyForDenseScreensAndWhenItExist
         {"Skin/a.bmp", true, "Skin/a.bmp", 1.0},
         {"Skin/b.bmp", false, "Skin/b.bmp", 1.0},
         {"Skin/b.bmp", true, "Skin/b@2x.bmp", 2.0},
+        // A broken twin falls back to the plain picture rather than to none.
+        {"Skin/c.bmp", true, "Skin/c@2x.bmp", 1.0},
     };
     for (const auto& c : cases) {
         const QString path = skin.Path(QString::fromLatin1(c.name));
         EXPECT_EQ(DensePicturePath(path, c.dense), skin.Path(QString::fromLatin1(c.picked))) << c.name;
-        const QImage picture = LoadPaintPicture(ReadSkinPicture(path), path, MakeColorRef(255, 255, 0), c.dense);
+        const QImage picture = LoadPaintPicture(PrepareSkin(path, kSkinKeyColor), path, kSkinKeyColor, c.dense);
         EXPECT_EQ(picture.devicePixelRatio(), c.ratio) << c.name;
         EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(40, 20)) << c.name;
         EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << "key colour left opaque in " << c.name;

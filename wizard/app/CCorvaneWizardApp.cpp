@@ -3,6 +3,7 @@
 #include "AutoAnswer.h"
 #include "CCorvaneWizardDlg.h"
 #include "CommandLine.h"
+#include "FontConfigWarmUp.h"
 #include "FrameDependencies.h"
 #include "MessageBoxAutoAnswer.h"
 #include "NoDisplayExit.h"
@@ -10,6 +11,7 @@
 #include "RaiseRequestServer.h"
 #include "SettingsReader.h"
 #include "SingleInstanceGuard.h"
+#include "SkinPrefetch.h"
 #include "ThreadSleeper.h"
 
 #include <QApplication>
@@ -59,6 +61,9 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
     if (!guard.TryAcquire())
         return RaiseRunningCopy(argc, argv, guard);
 
+    // Made ready while the display connection is made.
+    const FontConfigWarmUp fontConfig;
+    const SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenSkins(), kSkinKeyColor);
     std::optional<QApplication> application;
     {
         const NoDisplayExit noDisplay([&guard] { guard.Release(); });

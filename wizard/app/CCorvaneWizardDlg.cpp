@@ -4,6 +4,7 @@
 #include "CDlgMessageBox.h"
 #include "CLookInfo.h"
 #include "CProgressDlg.h"
+#include "CWelcomeDlg.h"
 #include "CWizardPage.h"
 #include "DialogBuilder.h"
 #include "DialogPlacement.h"
@@ -30,6 +31,11 @@
 
 namespace {
 
+QString FrameSkinPath()
+{
+    return GetProgramFolder() + QStringLiteral("Skin\\dlgMainUI.bmp");
+}
+
 QIcon ProgramIcon()
 {
     return QIcon(QPixmap::fromImage(ReadSkinPicture(GetProgramFolder() + QStringLiteral("Skin\\logo.ico"))));
@@ -48,11 +54,16 @@ CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWid
     , flow_(dependencies.data)
 {
     data_.router = dependencies.router != nullptr ? &gate_ : nullptr;
-    SetSkinBitmap(GetProgramFolder() + QStringLiteral("Skin\\dlgMainUI.bmp"), kSkinKeyColor);
+    SetSkinBitmap(FrameSkinPath(), kSkinKeyColor);
     CDlgMessageBox::SetLanguageTable(&data_.language);
     SetDialogAnchor(this);
     new FrameKeyFilter(this);
     ConnectButtons();
+}
+
+QStringList CCorvaneWizardDlg::FirstScreenSkins()
+{
+    return {FrameSkinPath(), CWizardPage::ProgramPath(QString::fromLatin1(CWelcomeDlg::kSkinPath))};
 }
 
 // The pages go first: the result page's refresh thread must end while the

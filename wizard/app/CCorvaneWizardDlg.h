@@ -21,6 +21,9 @@ public:
     explicit CCorvaneWizardDlg(const FrameDependencies& dependencies, QWidget* parent = nullptr);
     ~CCorvaneWizardDlg() override;
 
+    // The skins the first window shows: the frame's and the welcome page's.
+    static QStringList FirstScreenSkins();
+
     // ConfirmedExitCode after a confirmed Exit, FinishExitCode after Finish,
     // 0 when the window went away any other way.
     int ExitCode() const { return exitCode_.value_or(0); }

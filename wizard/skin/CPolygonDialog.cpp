@@ -5,7 +5,7 @@
 #include "DialogPlacement.h"
 #include "ProgramFolder.h"
 #include "SkinPicture.h"
-#include "SkinRegion.h"
+#include "SkinPrefetch.h"
 #include "WindowAlpha.h"
 
 #include <QMouseEvent>
@@ -74,14 +74,15 @@ void CPolygonDialog::CreateSkin()
         return;
     // A missing or unreadable picture leaves a plain rectangular window.
     const QString path = ResolveProgramPath(skinPath_);
-    skin_ = ReadSkinPicture(path);
+    const PreparedSkin skin = SkinPrefetch::Take(path, keyColor_);
+    skin_ = skin.plain;
     if (skin_.isNull())
         return;
-    region_ = RegionFromImage(skin_, keyColor_);
+    region_ = skin.region;
     // A see-through window shows the picture's own edge, blended from the
     // denser picture; without one the region cuts the window.
     smoothEdges_ = isWindow() && WindowAlphaAvailable();
-    picture_ = LoadPaintPicture(skin_, path, keyColor_, smoothEdges_ || ScreensAreDense());
+    picture_ = LoadPaintPicture(skin, path, keyColor_, smoothEdges_ || ScreensAreDense());
     if (smoothEdges_)
         setAttribute(Qt::WA_TranslucentBackground);
     else if (!region_.isEmpty())

@@ -168,7 +168,10 @@ void CSkBtn_Pub::LayoutContent()
     ButtonLayoutInput in;
     in.client = rect();
     in.window = geometry();
-    in.textSize = QFontMetrics(StateFont(0)).size(Qt::TextSingleLine, text());
+    // Only a button that fits itself to its content places anything by the
+    // text's size; measuring costs a font load, which start-up feels.
+    if (fitToContent_)
+        in.textSize = QFontMetrics(StateFont(0)).size(Qt::TextSingleLine, text());
     in.pictureSize = strip_.IsEmpty() ? QSize() : strip_.FrameSize();
     in.arrangement = arrangement_;
     in.fitToContent = fitToContent_;

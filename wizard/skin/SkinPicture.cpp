@@ -31,9 +31,10 @@ QImage WithKeyTransparent(const QImage& source, ColorRef keyColor)
 {
     QImage image = source.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = ToQColor(keyColor).rgb() & 0xFFFFFF;
+    const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if ((row[x] & 0xFFFFFF) == key)
                 row[x] = 0;
         }
@@ -55,14 +56,16 @@ QImage ReadSkinImage(const QString& path, bool dense)
     return image;
 }
 
-QImage LoadPaintPicture(const QImage& plain, const QString& path, ColorRef keyColor, bool dense)
+QImage LoadPaintPicture(const PreparedSkin& skin, const QString& path, ColorRef keyColor, bool dense)
 {
-    // The plain picture is already read; only a denser twin needs reading.
-    const QImage picture = DensePicturePath(path, dense) == path ? plain : ReadSkinImage(path, dense);
-    if (picture.isNull())
-        return picture;
-    QImage painted = WithKeyTransparent(picture, keyColor);
-    painted.setDevicePixelRatio(picture.devicePixelRatio());
+    if (DensePicturePath(path, dense) == path)
+        return skin.keyed;
+    // A broken twin must not leave the window unpainted.
+    const QImage twin = ReadSkinImage(path, dense);
+    if (twin.isNull())
+        return skin.keyed;
+    QImage painted = WithKeyTransparent(twin, keyColor);
+    painted.setDevicePixelRatio(twin.devicePixelRatio());
     return painted;
 }
 

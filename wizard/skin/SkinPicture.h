@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ColorRef.h"
+#include "PreparedSkin.h"
 
 #include <QImage>
 #include <QString>
@@ -30,10 +31,10 @@ QImage WithKeyTransparent(const QImage& source, ColorRef keyColor);
 // True when the screens scale pictures by more than 1.
 bool ScreensAreDense();
 
-// The picture read from `path` (already resolved) as `plain`, ready to paint:
-// its denser twin when asked and present, key colour transparent. Null when
-// nothing could be read.
-QImage LoadPaintPicture(const QImage& plain, const QString& path, ColorRef keyColor, bool dense);
+// The skin prepared from `path` (already resolved), ready to paint: its
+// denser twin when asked and readable, key colour transparent, else the
+// prepared copy. Null when nothing could be read.
+QImage LoadPaintPicture(const PreparedSkin& skin, const QString& path, ColorRef keyColor, bool dense);
 
 // Draws the picture over `target` in logical pixels, smoothly scaled.
 void DrawPictureSmooth(QPainter& painter, const QRectF& target, const QImage& picture);

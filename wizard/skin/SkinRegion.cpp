@@ -1,6 +1,5 @@
 #include "SkinRegion.h"
 
-
 #include <algorithm>
 #include <vector>
 
@@ -31,14 +30,15 @@ QRegion RegionFromImage(const QImage& image, ColorRef keyColor)
     const QRgb key = ToQColor(keyColor).rgb() & 0xFFFFFF;
     std::vector<QRect> runs;
     runs.reserve(kBatch);
+    const int width = pixels.width();
     for (int y = 0; y < pixels.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
         int x = 0;
-        while (x < pixels.width()) {
-            while (x < pixels.width() && (row[x] & 0xFFFFFF) == key)
+        while (x < width) {
+            while (x < width && (row[x] & 0xFFFFFF) == key)
                 ++x;
             const int start = x;
-            while (x < pixels.width() && (row[x] & 0xFFFFFF) != key)
+            while (x < width && (row[x] & 0xFFFFFF) != key)
                 ++x;
             if (x > start)
                 runs.emplace_back(start, y, x - start, 1);

@@ -12,7 +12,7 @@ constexpr int kInfoFontConstant = 1152;
 } // namespace
 
 CWelcomeDlg::CWelcomeDlg(QWidget* parent, WizardHost& host)
-    : CWizardPage(kTemplateId, QStringLiteral("%sSkin\\Background1.bmp"), parent, host)
+    : CWizardPage(kTemplateId, QString::fromLatin1(kSkinPath), parent, host)
 {
     InitDialog();
 }

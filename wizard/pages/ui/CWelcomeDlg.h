@@ -7,6 +7,8 @@ class CWelcomeDlg : public CWizardPage {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 205;
+    // "%s" stands for the program folder.
+    static constexpr const char* kSkinPath = "%sSkin\\Background1.bmp";
 
     CWelcomeDlg(QWidget* parent, WizardHost& host);
 

@@ -1,0 +1,98 @@
+// Skins read ahead on a worker thread reach the dialogs that name them, and
+// only those: anything else, or anything asked after the prefetch ended, is
+// read when asked.
+#include "PreparedSkin.h"
+#include "SkinFolder.h"
+#include "SkinPrefetch.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb kKey = qRgb(255, 255, 0);
+
+// A blue square with a key-coloured corner.
+QImage Cornered()
+{
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(qRgb(30, 60, 120));
+    QPainter(&image).fillRect(0, 0, 5, 5, QColor(kKey));
+    return image;
+}
+
+class SkinPrefetchTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        skin.WriteImage(QStringLiteral("Skin/frame.bmp"), Cornered());
+        skin.WriteImage(QStringLiteral("Skin/page.bmp"), Cornered());
+    }
+
+    // Two takes that share one picture came from the prefetch; a skin read
+    // on each take is a new picture every time.
+    static bool TakenFromPrefetch(const QString& path, ColorRef key)
+    {
+        return SkinPrefetch::Take(path, key).plain.cacheKey() == SkinPrefetch::Take(path, key).plain.cacheKey();
+    }
+
+    SkinFolder skin;
+};
+
+TEST_F(SkinPrefetchTest, OnlyTheNamedSkinsInTheirKeyComeFromThePrefetch)
+{
+    const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));
+    const QString page = skin.Path(QStringLiteral("Skin/page.bmp"));
+    const SkinPrefetch prefetch({frame}, kSkinKeyColor);
+    const struct {
+        QString path;
+        ColorRef key;
+        bool fromPrefetch;
+    } cases[] = {
+        {frame, kSkinKeyColor, true},
+        {page, kSkinKeyColor, false},
+        {frame, MakeColorRef(0, 0, 0), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString() + " key " + std::to_string(c.key));
+        EXPECT_EQ(TakenFromPrefetch(c.path, c.key), c.fromPrefetch);
+        EXPECT_EQ(SkinPrefetch::Take(c.path, c.key).plain.size(), QSize(20, 10));
+    }
+}
+
+TEST_F(SkinPrefetchTest, PrefetchedSkinIsCutAsOneReadWhenAsked)
+{
+    const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));
+    const SkinPrefetch prefetch({frame}, kSkinKeyColor);
+    const PreparedSkin taken = SkinPrefetch::Take(frame, kSkinKeyColor);
+    const PreparedSkin read = PrepareSkin(frame, kSkinKeyColor);
+    EXPECT_EQ(taken.region, read.region);
+    EXPECT_EQ(taken.keyed, read.keyed);
+    EXPECT_FALSE(taken.region.contains(QPoint(2, 2)));
+    EXPECT_EQ(qAlpha(taken.keyed.pixel(2, 2)), 0);
+    EXPECT_EQ(qAlpha(taken.keyed.pixel(10, 8)), 255);
+}
+
+TEST_F(SkinPrefetchTest, AfterThePrefetchEndedSkinsAreReadWhenAsked)
+{
+    const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));
+    {
+        const SkinPrefetch prefetch({frame}, kSkinKeyColor);
+        ASSERT_TRUE(TakenFromPrefetch(frame, kSkinKeyColor));
+    }
+    EXPECT_FALSE(TakenFromPrefetch(frame, kSkinKeyColor));
+    EXPECT_EQ(SkinPrefetch::Take(frame, kSkinKeyColor).plain.size(), QSize(20, 10));
+}
+
+TEST_F(SkinPrefetchTest, MissingSkinIsPreparedEmpty)
+{
+    const QString missing = skin.Path(QStringLiteral("Skin/missing.bmp"));
+    const SkinPrefetch prefetch({missing}, kSkinKeyColor);
+    const PreparedSkin taken = SkinPrefetch::Take(missing, kSkinKeyColor);
+    EXPECT_TRUE(taken.plain.isNull());
+    EXPECT_TRUE(taken.region.isEmpty());
+    EXPECT_TRUE(taken.keyed.isNull());
+}
+
+} // namespace

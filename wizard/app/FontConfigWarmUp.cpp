@@ -1,0 +1,13 @@
+#include "FontConfigWarmUp.h"
+
+#include <fontconfig/fontconfig.h>
+
+FontConfigWarmUp::FontConfigWarmUp()
+    : worker_([] { FcInit(); })
+{
+}
+
+FontConfigWarmUp::~FontConfigWarmUp()
+{
+    worker_.join();
+}
