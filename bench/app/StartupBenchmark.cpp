@@ -54,9 +54,8 @@ std::optional<StartupRun> MeasureOnce(const QString& file, const QStringList& ar
         return std::nullopt;
     const QTemporaryDir runtime;
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = display.SessionEnvironment(QProcessEnvironment::systemEnvironment());
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    environment.insert(QStringLiteral("DISPLAY"), display.Name());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
