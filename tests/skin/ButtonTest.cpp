@@ -101,6 +101,25 @@ TEST_F(SkinButtonTest, FourFrameStripInPictureOnlyModeFitsToOneFrame)
     EXPECT_EQ(button.size(), QSize(100, 32));
 }
 
+// A push button fits itself to its caption in the font it shows with, by the
+// time it shows, whether or not a style replaced its default look first.
+TEST_F(SkinButtonTest, PushButtonFitsItsCaptionByTheTimeItShows)
+{
+    for (const bool restyled : {false, true}) {
+        SCOPED_TRACE(restyled ? "restyled" : "default look");
+        QWidget window;
+        CSkBtn_Pic button(&window);
+        button.setGeometry(10, 10, 5, 5);
+        button.setText(QStringLiteral("Next >"));
+        if (restyled)
+            button.SetStateFont(-1, 20, true, false, false, QStringLiteral("DejaVu Sans"));
+        window.show();
+        const QSize caption = QFontMetrics(*button.StateAttr(0).font).size(Qt::TextSingleLine, button.text());
+        EXPECT_GE(button.width(), caption.width());
+        EXPECT_GE(button.height(), caption.height());
+    }
+}
+
 TEST_F(SkinButtonTest, MissingStripFallsBackToStandardButton)
 {
     CSkBtn_Pic button(&parent);

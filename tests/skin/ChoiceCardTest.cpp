@@ -108,6 +108,8 @@ TEST_F(ChoiceCardLook, HoverAndPressLookDifferentAndKeepTheTextReadable)
 TEST_F(ChoiceCardLook, HoverEndsWhenThePointerLeftDuringAModalDialog)
 {
     CSkBtn_Pic button(&window);
+    // Empty, it would shrink to nothing once shown.
+    button.SetFitToContent(false);
     button.setGeometry(10, 10, 100, 30);
     button.show();
     QTest::mouseMove(&button, QPoint(50, 15));

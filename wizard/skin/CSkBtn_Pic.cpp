@@ -28,5 +28,5 @@ void CSkBtn_Pic::ApplyDefaultLook()
     SetStateTextColor(1, MakeColorRef(0, 200, 250));
     SetStateTextColor(2, MakeColorRef(255, 255, 255));
     SetTextFormat(TextFormat::kSingleLine | TextFormat::kVCenter | TextFormat::kCenter);
-    SetFitToContent(true);
+    FitToContentFromNextLayout();
 }

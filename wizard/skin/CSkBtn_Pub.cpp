@@ -131,6 +131,12 @@ void CSkBtn_Pub::SetFitToContent(bool fit)
     update();
 }
 
+void CSkBtn_Pub::FitToContentFromNextLayout()
+{
+    fitToContent_ = true;
+    layoutPending_ = true;
+}
+
 void CSkBtn_Pub::SetShowFocus(bool show)
 {
     showFocus_ = show;
@@ -165,6 +171,7 @@ QFont CSkBtn_Pub::StateFont(int state) const
 
 void CSkBtn_Pub::LayoutContent()
 {
+    layoutPending_ = false;
     ButtonLayoutInput in;
     in.client = rect();
     in.window = geometry();
@@ -356,6 +363,10 @@ bool CSkBtn_Pub::event(QEvent* event)
     case QEvent::WindowActivate:
         SetMouseOver(isVisible() && rect().contains(mapFromGlobal(QCursor::pos())));
         StateChanged();
+        break;
+    case QEvent::Show:
+        if (layoutPending_)
+            LayoutContent();
         break;
     case QEvent::WindowDeactivate:
     case QEvent::Hide:

@@ -33,6 +33,9 @@ public:
     void SetTextFormat(unsigned flags);
     void SetArrangement(int mode);
     void SetFitToContent(bool fit);
+    // Fits from the next layout on (a style, a strip, the button showing):
+    // a default look restyled before the window shows then loads no font.
+    void FitToContentFromNextLayout();
     void SetShowFocus(bool show);
     void SetApplyDefaultLook(bool apply);
 
@@ -93,4 +96,5 @@ private:
     ColorRef clickedTextColor_ = kNoColor;
     QRect captionRect_;
     QRect pictureRect_;
+    bool layoutPending_ = false;
 };
