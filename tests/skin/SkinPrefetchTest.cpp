@@ -61,6 +61,22 @@ TEST_F(SkinPrefetchTest, OnlyTheNamedSkinsInTheirKeyComeFromThePrefetch)
     }
 }
 
+TEST_F(SkinPrefetchTest, PicturesComeFromThePrefetchByTheNameDialogsGive)
+{
+    const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));
+    const QString page = skin.Path(QStringLiteral("Skin/page.bmp"));
+    const SkinPrefetch prefetch({frame}, kSkinKeyColor, {page});
+    const auto fromPrefetch = [](const QString& path) {
+        return SkinPrefetch::TakePicture(path).cacheKey() == SkinPrefetch::TakePicture(path).cacheKey();
+    };
+    EXPECT_TRUE(fromPrefetch(page));
+    // Windows separators, as dialogs write program-folder paths.
+    EXPECT_TRUE(fromPrefetch(QString(page).replace(u'/', u'\\')));
+    EXPECT_FALSE(fromPrefetch(frame)) << "a skin is not a picture";
+    EXPECT_FALSE(TakenFromPrefetch(page, kSkinKeyColor)) << "a picture is not a skin";
+    EXPECT_EQ(SkinPrefetch::TakePicture(page).size(), QSize(20, 10));
+}
+
 TEST_F(SkinPrefetchTest, PrefetchedSkinIsCutAsOneReadWhenAsked)
 {
     const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <future>
 #include <optional>
 
 namespace {
@@ -61,9 +62,13 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
     if (!guard.TryAcquire())
         return RaiseRunningCopy(argc, argv, guard);
 
-    // Made ready while the display connection is made.
+    // Made ready while the display connection is made: the first screen's
+    // fonts and pictures, and the router-access library.
     const FontConfigWarmUp fontConfig;
-    const SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenSkins(), kSkinKeyColor);
+    const SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenSkins(), kSkinKeyColor,
+                                  CCorvaneWizardDlg::FirstScreenPictures());
+    std::future<CorvanelibBinding::LoadResult> libraryLoad =
+        std::async(std::launch::async, [this] { return library_.Load(GetProgramFolder()); });
     std::optional<QApplication> application;
     {
         const NoDisplayExit noDisplay([&guard] { guard.Release(); });
@@ -74,7 +79,7 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
     const std::optional<int> autoAnswer = AutoAnswerFromEnvironment();
     if (autoAnswer)
         new MessageBoxAutoAnswer(*autoAnswer, &*application);
-    if (library_.Load(GetProgramFolder()) == CorvanelibBinding::LoadResult::LibraryMissing) {
+    if (libraryLoad.get() == CorvanelibBinding::LoadResult::LibraryMissing) {
         ReportLibraryMissing();
         return kQuietExitCode;
     }

@@ -12,13 +12,14 @@
 #include "FrameControls.h"
 #include "FrameKeyFilter.h"
 #include "FrameLook.h"
+#include "HouseStyles.h"
 #include "KeyboardOrder.h"
 #include "LinkCheckDiagnosis.h"
 #include "ManualFile.h"
 #include "ProgramFolder.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
-#include "SkinPicture.h"
+#include "SkinPrefetch.h"
 #include "TranslateDialog.h"
 #include "WizardExit.h"
 
@@ -36,9 +37,14 @@ QString FrameSkinPath()
     return GetProgramFolder() + QStringLiteral("Skin\\dlgMainUI.bmp");
 }
 
+QString ProgramIconPath()
+{
+    return GetProgramFolder() + QStringLiteral("Skin\\logo.ico");
+}
+
 QIcon ProgramIcon()
 {
-    return QIcon(QPixmap::fromImage(ReadSkinPicture(GetProgramFolder() + QStringLiteral("Skin\\logo.ico"))));
+    return QIcon(QPixmap::fromImage(SkinPrefetch::TakePicture(ProgramIconPath())));
 }
 
 } // namespace
@@ -64,6 +70,11 @@ CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWid
 QStringList CCorvaneWizardDlg::FirstScreenSkins()
 {
     return {FrameSkinPath(), CWizardPage::ProgramPath(QString::fromLatin1(CWelcomeDlg::kSkinPath))};
+}
+
+QStringList CCorvaneWizardDlg::FirstScreenPictures()
+{
+    return {ProgramIconPath(), CommonButtonStrip(false)};
 }
 
 // The pages go first: the result page's refresh thread must end while the

@@ -23,6 +23,8 @@ public:
 
     // The skins the first window shows: the frame's and the welcome page's.
     static QStringList FirstScreenSkins();
+    // The pictures it shows besides: the program icon and the push buttons' strip.
+    static QStringList FirstScreenPictures();
 
     // ConfirmedExitCode after a confirmed Exit, FinishExitCode after Finish,
     // 0 when the window went away any other way.

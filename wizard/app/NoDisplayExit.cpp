@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -15,13 +16,16 @@ struct HeldMessage {
 };
 
 // A message handler is a plain function, so its state is file-wide; only the
-// start-up on the main thread installs it.
+// start-up on the main thread installs it, but the start-up's worker threads
+// may report through it meanwhile.
 std::function<void()> beforeExit;
+std::mutex heldLock;
 std::vector<HeldMessage> heldMessages;
 
 void HoldOrEnd(QtMsgType type, const QMessageLogContext&, const QString& text)
 {
     if (type != QtFatalMsg) {
+        const std::lock_guard lock(heldLock);
         heldMessages.push_back({type, text});
         return;
     }
@@ -38,7 +42,10 @@ void HoldOrEnd(QtMsgType type, const QMessageLogContext&, const QString& text)
 NoDisplayExit::NoDisplayExit(std::function<void()> onExit)
 {
     beforeExit = std::move(onExit);
-    heldMessages.clear();
+    {
+        const std::lock_guard lock(heldLock);
+        heldMessages.clear();
+    }
     previous_ = qInstallMessageHandler(HoldOrEnd);
 }
 
@@ -47,7 +54,12 @@ NoDisplayExit::~NoDisplayExit()
     qInstallMessageHandler(previous_);
     beforeExit = nullptr;
     const QMessageLogContext context;
-    for (const HeldMessage& message : std::exchange(heldMessages, {})) {
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard lock(heldLock);
+        held = std::exchange(heldMessages, {});
+    }
+    for (const HeldMessage& message : held) {
         if (previous_)
             previous_(message.type, context, message.text);
         else

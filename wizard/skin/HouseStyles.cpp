@@ -77,9 +77,7 @@ void ApplyButtonStyle(CSkBtn_Pub* button, bool small, const QString& picture)
 {
     if (!button)
         return;
-    const QString strip = picture.isEmpty()
-        ? GetProgramFolder() + QStringLiteral("Skin\\CommonButton%1.bmp").arg(small ? QStringLiteral("_Little") : QString())
-        : picture;
+    const QString strip = picture.isEmpty() ? CommonButtonStrip(small) : picture;
     // The font goes first: the strip lays the button out, and in the font it
     // had then, which would cost a font load for nothing.
     button->SetStateFont(-1, PointsAtScreenDpi(small ? 864 : 960), false, false, false, ReadFontFace());
@@ -89,6 +87,11 @@ void ApplyButtonStyle(CSkBtn_Pub* button, bool small, const QString& picture)
     button->SetStateTextColor(0, MakeColorRef(255, 255, 255));
     button->SetStateTextColor(1, 0);
     button->SetStateTextColor(2, MakeColorRef(0, 0, 255));
+}
+
+QString CommonButtonStrip(bool small)
+{
+    return GetProgramFolder() + QStringLiteral("Skin\\CommonButton%1.bmp").arg(small ? QStringLiteral("_Little") : QString());
 }
 
 void ApplyPictureButtonStyle(CSkBtn_Pub* button, ColorRef color, unsigned formatFlags)

@@ -22,6 +22,8 @@ void ApplyLabelPairStyle(CWndCommonAttr* label, CWndCommonAttr* value, int label
                          bool valueBold);
 // An empty picture takes "CommonButton.bmp", or "CommonButton_Little.bmp" when small.
 void ApplyButtonStyle(CSkBtn_Pub* button, bool small, const QString& picture = QString());
+// The picture strip ApplyButtonStyle gives when it is given none.
+QString CommonButtonStrip(bool small);
 void ApplyPictureButtonStyle(CSkBtn_Pub* button, ColorRef color, unsigned formatFlags);
 void ApplyCheckBoxStyle(CSkBtn_ChkRadio* box, const QString& text);
 

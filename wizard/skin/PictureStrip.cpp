@@ -1,6 +1,7 @@
 #include "PictureStrip.h"
 
 #include "SkinPicture.h"
+#include "SkinPrefetch.h"
 
 #include <QImage>
 
@@ -8,7 +9,7 @@ bool PictureStrip::Load(const QString& path, int frames, ColorRef maskColor)
 {
     frames_.clear();
     frameSize_ = QSize();
-    const QImage source = ReadSkinPicture(path);
+    const QImage source = SkinPrefetch::TakePicture(path);
     if (source.isNull() || frames < 1 || source.width() < frames)
         return false;
     const QImage image = WithKeyTransparent(source, maskColor);

@@ -1,6 +1,7 @@
 #include "SkinPrefetch.h"
 
 #include "ProgramFolder.h"
+#include "SkinPicture.h"
 
 #include <mutex>
 
@@ -11,15 +12,14 @@ const SkinPrefetch* current = nullptr;
 
 } // namespace
 
-SkinPrefetch::SkinPrefetch(const QStringList& paths, ColorRef keyColor)
+SkinPrefetch::SkinPrefetch(const QStringList& skins, ColorRef keyColor, const QStringList& pictures)
     : keyColor_(keyColor)
 {
-    std::vector<std::packaged_task<PreparedSkin()>> tasks;
-    for (const QString& path : paths) {
-        const QString resolved = ResolveProgramPath(path);
-        tasks.emplace_back([resolved, keyColor] { return PrepareSkin(resolved, keyColor); });
-        entries_.push_back({resolved, tasks.back().get_future().share()});
-    }
+    std::vector<Task> tasks;
+    for (const QString& path : skins)
+        Add(path, true, tasks);
+    for (const QString& path : pictures)
+        Add(path, false, tasks);
     worker_ = std::thread([tasks = std::move(tasks)]() mutable {
         for (auto& task : tasks)
             task();
@@ -38,24 +38,43 @@ SkinPrefetch::~SkinPrefetch()
     worker_.join();
 }
 
-const SkinPrefetch::Entry* SkinPrefetch::Find(const QString& path, ColorRef keyColor) const
+void SkinPrefetch::Add(const QString& path, bool cut, std::vector<Task>& tasks)
 {
-    if (keyColor != keyColor_)
+    const QString resolved = ResolveProgramPath(path);
+    if (cut)
+        tasks.emplace_back([resolved, key = keyColor_] { return PrepareSkin(resolved, key); });
+    else
+        tasks.emplace_back([resolved] { return PreparedSkin{ReadSkinPicture(resolved), {}, {}}; });
+    entries_.push_back({resolved, cut, tasks.back().get_future().share()});
+}
+
+const SkinPrefetch::Entry* SkinPrefetch::Find(const QString& path, bool cut, ColorRef keyColor) const
+{
+    if (cut && keyColor != keyColor_)
         return nullptr;
     for (const Entry& entry : entries_) {
-        if (entry.path == path)
+        if (entry.path == path && entry.cut == cut)
             return &entry;
     }
     return nullptr;
 }
 
+std::shared_future<PreparedSkin> SkinPrefetch::Held(const QString& path, bool cut, ColorRef keyColor)
+{
+    const std::lock_guard lock(currentLock);
+    const Entry* entry = current ? current->Find(path, cut, keyColor) : nullptr;
+    return entry ? entry->ready : std::shared_future<PreparedSkin>();
+}
+
 PreparedSkin SkinPrefetch::Take(const QString& path, ColorRef keyColor)
 {
-    std::shared_future<PreparedSkin> ready;
-    {
-        const std::lock_guard lock(currentLock);
-        if (const Entry* entry = current ? current->Find(path, keyColor) : nullptr)
-            ready = entry->ready;
-    }
+    const std::shared_future<PreparedSkin> ready = Held(path, true, keyColor);
     return ready.valid() ? ready.get() : PrepareSkin(path, keyColor);
+}
+
+QImage SkinPrefetch::TakePicture(const QString& path)
+{
+    const QString resolved = ResolveProgramPath(path);
+    const std::shared_future<PreparedSkin> ready = Held(resolved, false, 0);
+    return ready.valid() ? ready.get().plain : ReadSkinPicture(resolved);
 }

@@ -1,7 +1,7 @@
-// The skins of the first screen, prepared on a worker thread while the
-// program connects to the display and builds its windows, so that the first
-// window need not wait for them. While a prefetch exists, dialogs take their
-// skin from it; skins it does not hold they prepare themselves.
+// The skins and pictures of the first screen, read on a worker thread while
+// the program connects to the display and builds its windows, so that the
+// first window need not wait for them. While a prefetch exists, dialogs take
+// what it holds from it and read anything else themselves.
 #pragma once
 
 #include "ColorRef.h"
@@ -15,8 +15,9 @@
 
 class SkinPrefetch {
 public:
-    // Paths as dialogs name them; they are resolved here.
-    SkinPrefetch(const QStringList& paths, ColorRef keyColor);
+    // Paths as dialogs name them; they are resolved here. Skins are cut by
+    // their key colour; pictures are only read.
+    SkinPrefetch(const QStringList& skins, ColorRef keyColor, const QStringList& pictures = {});
     // Waits for the worker to finish.
     ~SkinPrefetch();
     SkinPrefetch(const SkinPrefetch&) = delete;
@@ -25,15 +26,21 @@ public:
     // The skin at the resolved path: from the prefetch when it holds it,
     // waiting until it is ready, else prepared now.
     static PreparedSkin Take(const QString& path, ColorRef keyColor);
+    // The picture at a path as dialogs name it, as ReadSkinPicture reads it.
+    static QImage TakePicture(const QString& path);
 
 private:
     struct Entry {
         QString path;
+        bool cut;
         std::shared_future<PreparedSkin> ready;
     };
+    using Task = std::packaged_task<PreparedSkin()>;
 
-    // The entry's skin, or nothing when this prefetch does not hold it.
-    const Entry* Find(const QString& path, ColorRef keyColor) const;
+    void Add(const QString& path, bool cut, std::vector<Task>& tasks);
+    // What the running prefetch holds for the path; invalid when nothing.
+    static std::shared_future<PreparedSkin> Held(const QString& path, bool cut, ColorRef keyColor);
+    const Entry* Find(const QString& path, bool cut, ColorRef keyColor) const;
 
     ColorRef keyColor_;
     std::vector<Entry> entries_;
