@@ -2,7 +2,14 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,19 +35,40 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& appName, const QString& 
 {
 }
 
+SingleInstanceGuard::~SingleInstanceGuard()
+{
+    Release();
+}
+
+// An advisory lock on the file: the kernel drops it with its holder, so a
+// crashed copy never blocks the next, and taking it writes nothing to disk.
 bool SingleInstanceGuard::TryAcquire()
 {
-    if (lock_ && lock_->isLocked())
+    if (held_)
         return true;
-    lock_ = std::make_unique<QLockFile>(lockPath_);
-    // Only a dead owner makes a lock stale; a long-running wizard keeps its lock.
-    lock_->setStaleLockTime(0);
-    return lock_->tryLock(0);
+    lockFile_ = ::open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lockFile_ < 0) {
+        held_ = true;
+        return true;
+    }
+    int result = 0;
+    do {
+        result = ::flock(lockFile_, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0 && errno == EWOULDBLOCK) {
+        Release();
+        return false;
+    }
+    held_ = true;
+    return true;
 }
 
 void SingleInstanceGuard::Release()
 {
-    lock_.reset();
+    if (lockFile_ >= 0)
+        ::close(lockFile_);
+    lockFile_ = -1;
+    held_ = false;
 }
 
 QString SingleInstanceGuard::LockPath() const

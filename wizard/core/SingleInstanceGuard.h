@@ -1,18 +1,20 @@
 // Keeps a second copy of the wizard from running: one lock per "App Name"
-// text, held for the whole run. A lock left by a crashed copy is taken over.
+// text, held for the whole run. The system lets go of a crashed copy's lock.
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-
-#include <memory>
 
 class SingleInstanceGuard {
 public:
     // `folder` empty: the user's runtime folder, else the temporary folder.
     explicit SingleInstanceGuard(const QString& appName, const QString& folder = {});
+    ~SingleInstanceGuard();
+    SingleInstanceGuard(const SingleInstanceGuard&) = delete;
+    SingleInstanceGuard& operator=(const SingleInstanceGuard&) = delete;
 
-    // False when another running copy holds the lock: this copy must end with code 0.
+    // False when another running copy holds the lock: this copy must end with
+    // code 0. A lock that cannot be made at all does not keep the wizard from
+    // running.
     bool TryAcquire();
     // Lets the next copy start; for a copy that ends before its window.
     void Release();
@@ -22,5 +24,6 @@ public:
 
 private:
     QString lockPath_;
-    std::unique_ptr<QLockFile> lock_;
+    int lockFile_ = -1;
+    bool held_ = false;
 };

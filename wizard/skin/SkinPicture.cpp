@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -9,8 +10,12 @@
 
 QImage ReadSkinPicture(const QString& path)
 {
-    const QString file = ResolveProgramPath(path);
-    QImageReader reader(file, QFileInfo(file).suffix().toLower().toLatin1());
+    // A missing picture is no picture; the reader would also print a warning,
+    // which at start-up lands amid the program's own messages.
+    QFile file(ResolveProgramPath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&file, QFileInfo(file).suffix().toLower().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }

@@ -73,3 +73,27 @@ TEST(SingleInstanceGuard, LockOfACrashedCopyDoesNotBlock)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SingleInstanceGuard, ReleasedLockIsFreeForTheNextCopy)
+{
+    TempFolder folder;
+    SingleInstanceGuard first(appName, folder.Path());
+    ASSERT_TRUE(first.TryAcquire());
+    SingleInstanceGuard second(appName, folder.Path());
+    EXPECT_FALSE(second.TryAcquire());
+    first.Release();
+    EXPECT_TRUE(second.TryAcquire());
+}
+
+// Where no lock can be made the wizard still runs rather than ending as if
+// another copy held it.
+TEST(SingleInstanceGuard, FolderWithoutRoomForALockDoesNotStopTheWizard)
+{
+    TempFolder folder;
+    SingleInstanceGuard guard(appName, folder.Path() + QStringLiteral("/missing/folder"));
+    EXPECT_TRUE(guard.TryAcquire());
+}
+
+} // namespace
