@@ -173,6 +173,49 @@ TEST(SkinButtonLayoutTest, ArrangementsWithAndWithoutFit)
     }
 }
 
+// Skipping the measurement must never change the layout: wherever the text's
+// size is said not to matter, any one line of it lays out as no text does.
+TEST(SkinButtonLayoutTest, TextIsMeasuredWhereverItsSizeCouldMatter)
+{
+    const struct {
+        int arrangement;
+        bool fit;
+        QSize picture;
+        int fontPixels;
+        bool measured;
+    } cases[] = {
+        {0, true, {100, 32}, 13, false}, // the house push button
+        {0, true, {100, 32}, 16, false},
+        {0, true, {100, 32}, 17, true},  // two lines' worth outgrows the picture
+        {0, true, {}, 13, true},         // the text alone sizes the button
+        {0, true, {100, 32}, -1, true},  // a size in points is not known here
+        {1, true, {20, 20}, 8, true},    // beside the picture the width counts
+        {2, true, {20, 20}, 8, true},
+        {3, true, {100, 30}, 13, true},
+        {0, false, {100, 32}, 40, false}, // not fitting: the client decides
+        {1, false, {}, 13, false},
+    };
+    for (const auto& c : cases) {
+        const std::string label = "mode " + std::to_string(c.arrangement) + (c.fit ? " fit" : "") + " px " +
+                                  std::to_string(c.fontPixels);
+        ButtonLayoutInput in;
+        in.client = QRect(0, 0, 200, 40);
+        in.window = QRect(10, 10, 200, 40);
+        in.pictureSize = c.picture;
+        in.arrangement = c.arrangement;
+        in.fitToContent = c.fit;
+        EXPECT_EQ(LayoutNeedsTextSize(in, c.fontPixels), c.measured) << label;
+        if (c.measured)
+            continue;
+        const ButtonLayoutResult unmeasured = LayoutButtonContent(in);
+        in.textSize = QSize(180, 2 * std::max(c.fontPixels, 0));
+        const ButtonLayoutResult measured = LayoutButtonContent(in);
+        EXPECT_EQ(measured.caption, unmeasured.caption) << label;
+        EXPECT_EQ(measured.picture, unmeasured.picture) << label;
+        EXPECT_EQ(measured.window, unmeasured.window) << label;
+    }
+}
+
 TEST(SkinButtonLayoutTest, FittedWindowKeepsTheEdgeTheTextFormatNames)
 {
     const std::pair<unsigned, int> cases[] = {{0x20, 10}, {0x22, 110}, {0x21, 60}};

@@ -84,3 +84,11 @@ ButtonLayoutResult LayoutButtonContent(const ButtonLayoutInput& in)
         result.window = FittedWindow(in, caption, picture);
     return result;
 }
+
+bool LayoutNeedsTextSize(const ButtonLayoutInput& in, int fontPixels)
+{
+    if (!in.fitToContent || !in.hasText)
+        return false;
+    const bool captionOverPicture = in.arrangement == 0 && !in.pictureSize.isEmpty();
+    return !captionOverPicture || fontPixels <= 0 || 2 * fontPixels > in.pictureSize.height();
+}

@@ -25,3 +25,9 @@ struct ButtonLayoutResult {
 };
 
 ButtonLayoutResult LayoutButtonContent(const ButtonLayoutInput& in);
+
+// Whether the laid-out button could depend on its text's size. A fitted
+// caption over a picture grows the button only past the picture's height,
+// and one line of text stays within twice its font's pixel size; measuring
+// loads the font, which a window about to show would wait for.
+bool LayoutNeedsTextSize(const ButtonLayoutInput& in, int fontPixels);

@@ -175,15 +175,14 @@ void CSkBtn_Pub::LayoutContent()
     ButtonLayoutInput in;
     in.client = rect();
     in.window = geometry();
-    // Only a button that fits itself to its content places anything by the
-    // text's size; measuring costs a font load, which start-up feels.
-    if (fitToContent_)
-        in.textSize = QFontMetrics(StateFont(0)).size(Qt::TextSingleLine, text());
     in.pictureSize = strip_.IsEmpty() ? QSize() : strip_.FrameSize();
     in.arrangement = arrangement_;
     in.fitToContent = fitToContent_;
     in.textFormat = textFormat_;
     in.hasText = !text().isEmpty();
+    const QFont font = StateFont(0);
+    if (LayoutNeedsTextSize(in, font.pixelSize()))
+        in.textSize = QFontMetrics(font).size(Qt::TextSingleLine, text());
     const ButtonLayoutResult out = LayoutButtonContent(in);
     captionRect_ = out.caption;
     pictureRect_ = out.picture;

@@ -78,15 +78,13 @@ void ApplyButtonStyle(CSkBtn_Pub* button, bool small, const QString& picture)
     if (!button)
         return;
     const QString strip = picture.isEmpty() ? CommonButtonStrip(small) : picture;
-    // The font goes first: the strip lays the button out, and in the font it
-    // had then, which would cost a font load for nothing.
-    button->SetStateFont(-1, PointsAtScreenDpi(small ? 864 : 960), false, false, false, ReadFontFace());
     button->LoadPictureStripFile(4, kSkinKeyColor, strip);
     button->Redraw(false);
     button->SetApplyDefaultLook(false);
     button->SetStateTextColor(0, MakeColorRef(255, 255, 255));
     button->SetStateTextColor(1, 0);
     button->SetStateTextColor(2, MakeColorRef(0, 0, 255));
+    button->SetStateFont(-1, PointsAtScreenDpi(small ? 864 : 960), false, false, false, ReadFontFace());
 }
 
 QString CommonButtonStrip(bool small)
