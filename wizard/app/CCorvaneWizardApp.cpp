@@ -62,11 +62,7 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
     if (!guard.TryAcquire())
         return RaiseRunningCopy(argc, argv, guard);
 
-    // Made ready while the display connection is made: the first screen's
-    // fonts and pictures, and the router-access library.
-    const FontConfigWarmUp fontConfig;
-    const SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenSkins(), kSkinKeyColor,
-                                  CCorvaneWizardDlg::FirstScreenPictures());
+    // Loaded while the display connection is made; it uses nothing of Qt.
     std::future<CorvanelibBinding::LoadResult> libraryLoad =
         std::async(std::launch::async, [this] { return library_.Load(GetProgramFolder()); });
     std::optional<QApplication> application;
@@ -74,6 +70,11 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
         const NoDisplayExit noDisplay([&guard] { guard.Release(); });
         application.emplace(argc, argv);
     }
+    // Made ready while the frame is built. Not earlier: Qt's picture readers
+    // look up the application's library paths, which must not race its making.
+    const SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenSkins(), kSkinKeyColor,
+                                  CCorvaneWizardDlg::FirstScreenPictures());
+    const FontConfigWarmUp fontConfig;
     // Ties the windows to corvane-setup.desktop where the desktop asks by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-setup"));
     const std::optional<int> autoAnswer = AutoAnswerFromEnvironment();
