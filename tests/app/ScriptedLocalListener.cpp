@@ -1,0 +1,41 @@
+#include "ScriptedLocalListener.h"
+
+#include "LocalSocketAddress.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+
+namespace {
+
+constexpr int kAcceptLimitMs = 3000;
+
+} // namespace
+
+ScriptedLocalListener::ScriptedLocalListener(const QString& path, bool accept, std::vector<ScriptedReply> replies)
+    : listener_(OpenLocalStreamSocket())
+{
+    const std::optional<sockaddr_un> address = LocalSocketAddress(path);
+    if (!address || ::bind(listener_.Get(), reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0
+        || ::listen(listener_.Get(), 4) != 0)
+        listener_.Close();
+    if (accept && listener_.IsOpen())
+        player_ = std::thread([this, replies = std::move(replies)] { Play(replies); });
+}
+
+ScriptedLocalListener::~ScriptedLocalListener()
+{
+    if (player_.joinable())
+        player_.join();
+}
+
+void ScriptedLocalListener::Play(const std::vector<ScriptedReply>& replies) const
+{
+    pollfd pending{.fd = listener_.Get(), .events = POLLIN, .revents = 0};
+    if (::poll(&pending, 1, kAcceptLimitMs) != 1)
+        return;
+    const FileDescriptor client(::accept4(listener_.Get(), nullptr, nullptr, SOCK_CLOEXEC));
+    for (const ScriptedReply& reply : replies) {
+        std::this_thread::sleep_for(reply.pause);
+        ::send(client.Get(), reply.bytes.constData(), static_cast<size_t>(reply.bytes.size()), MSG_NOSIGNAL);
+    }
+}
