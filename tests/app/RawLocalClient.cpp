@@ -1,6 +1,6 @@
 #include "RawLocalClient.h"
 
-#include "LocalSocketAddress.h"
+#include "LocalStreamSocket.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -14,7 +14,7 @@
 RawLocalClient::RawLocalClient(const QString& path) : socket_(OpenLocalStreamSocket())
 {
     const std::optional<sockaddr_un> address = LocalSocketAddress(path);
-    connected_ = address && ::connect(socket_.Get(), reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0;
+    connected_ = address && ConnectLocalStreamSocket(socket_.Get(), *address) == 0;
 }
 
 void RawLocalClient::Send(const QByteArray& bytes)

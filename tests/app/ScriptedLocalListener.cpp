@@ -1,6 +1,6 @@
 #include "ScriptedLocalListener.h"
 
-#include "LocalSocketAddress.h"
+#include "LocalStreamSocket.h"
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -15,7 +15,7 @@ ScriptedLocalListener::ScriptedLocalListener(const QString& path, bool accept, s
     : listener_(OpenLocalStreamSocket())
 {
     const std::optional<sockaddr_un> address = LocalSocketAddress(path);
-    if (!address || ::bind(listener_.Get(), reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0
+    if (!address || BindLocalStreamSocket(listener_.Get(), *address) != 0
         || ::listen(listener_.Get(), 4) != 0)
         listener_.Close();
     if (accept && listener_.IsOpen())

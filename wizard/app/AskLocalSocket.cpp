@@ -1,7 +1,7 @@
 #include "AskLocalSocket.h"
 
 #include "FileDescriptor.h"
-#include "LocalSocketAddress.h"
+#include "LocalStreamSocket.h"
 
 #include <QDeadlineTimer>
 
@@ -51,7 +51,7 @@ bool ConnectionEstablished(int descriptor)
 bool Connect(int descriptor, const sockaddr_un& address, const QDeadlineTimer& deadline)
 {
     for (;;) {
-        if (::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0)
+        if (ConnectLocalStreamSocket(descriptor, address) == 0)
             return true;
         if (errno == EINPROGRESS || errno == EINTR)
             return WaitFor(descriptor, POLLOUT, deadline) && ConnectionEstablished(descriptor);

@@ -29,8 +29,6 @@ LocalSocketConnection::LocalSocketConnection(FileDescriptor client, LocalSocketA
 
 void LocalSocketConnection::ReadAvailable()
 {
-    if (!client_.IsOpen())
-        return;
     if (!Receive()) {
         HangUp();
         return;

@@ -1,6 +1,6 @@
 #include "LocalSocketServer.h"
 
-#include "LocalSocketAddress.h"
+#include "LocalStreamSocket.h"
 
 #include <QFile>
 #include <QSocketNotifier>
@@ -40,7 +40,7 @@ void LocalSocketServer::Listen()
         return;
     // The file of a copy that died; only the lock holder gets here.
     ::unlink(address->sun_path);
-    if (::bind(listener.Get(), reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0
+    if (BindLocalStreamSocket(listener.Get(), *address) != 0
         || ::listen(listener.Get(), SOMAXCONN) != 0)
         return;
     listener_ = std::move(listener);

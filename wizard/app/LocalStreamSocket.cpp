@@ -1,4 +1,4 @@
-#include "LocalSocketAddress.h"
+#include "LocalStreamSocket.h"
 
 #include <QFile>
 
@@ -21,4 +21,14 @@ std::optional<sockaddr_un> LocalSocketAddress(const QString& path)
 int OpenLocalStreamSocket()
 {
     return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+}
+
+int BindLocalStreamSocket(int descriptor, const sockaddr_un& address)
+{
+    return ::bind(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+}
+
+int ConnectLocalStreamSocket(int descriptor, const sockaddr_un& address)
+{
+    return ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
 }

@@ -1,4 +1,5 @@
-// The address of a local (AF_UNIX) stream socket at a path in the file system.
+// What both ends of a local (AF_UNIX) stream socket need: its address at a
+// path in the file system, and the socket itself.
 #pragma once
 
 #include <QString>
@@ -13,3 +14,7 @@ std::optional<sockaddr_un> LocalSocketAddress(const QString& path);
 
 // A new local stream socket, closed on exec and never blocking; -1 on failure.
 int OpenLocalStreamSocket();
+
+// bind(2) and connect(2) for that address, with their results.
+int BindLocalStreamSocket(int descriptor, const sockaddr_un& address);
+int ConnectLocalStreamSocket(int descriptor, const sockaddr_un& address);
