@@ -88,7 +88,7 @@ TEST_F(AppAskLocalSocket, SignalsDoNotCutTheWaitShort)
     std::thread interrupter([&] {
         while (asking) {
             ::pthread_kill(asker, SIGUSR1);
-            std::this_thread::sleep_for(5ms);
+            std::this_thread::sleep_for(5ms); // real-wait: the pace of signals at a blocked thread
         }
     });
     const std::optional<QByteArray> answer = AskLocalSocket(SocketPath(), "raise\n", 2s);

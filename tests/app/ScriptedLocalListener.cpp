@@ -35,7 +35,7 @@ void ScriptedLocalListener::Play(const std::vector<ScriptedReply>& replies) cons
         return;
     const FileDescriptor client(::accept4(listener_.Get(), nullptr, nullptr, SOCK_CLOEXEC));
     for (const ScriptedReply& reply : replies) {
-        std::this_thread::sleep_for(reply.pause);
+        std::this_thread::sleep_for(reply.pause); // real-wait: the asker must wait across real time
         ::send(client.Get(), reply.bytes.constData(), static_cast<size_t>(reply.bytes.size()), MSG_NOSIGNAL);
     }
 }
