@@ -5,9 +5,11 @@
 #include <poll.h>
 #include <sys/socket.h>
 
+#include <array>
+
 namespace {
 
-constexpr int kAcceptLimitMs = 3000;
+constexpr int kAcceptLimitMs = 3000; // for the client and for its request
 
 } // namespace
 
@@ -34,6 +36,11 @@ void ScriptedLocalListener::Play(const std::vector<ScriptedReply>& replies) cons
     if (::poll(&pending, 1, kAcceptLimitMs) != 1)
         return;
     const FileDescriptor client(::accept4(listener_.Get(), nullptr, nullptr, SOCK_CLOEXEC));
+    // Like the wizard, it answers only once the request is in.
+    pollfd request{.fd = client.Get(), .events = POLLIN, .revents = 0};
+    std::array<char, 64> received{};
+    if (::poll(&request, 1, kAcceptLimitMs) != 1 || ::recv(client.Get(), received.data(), received.size(), 0) <= 0)
+        return;
     for (const ScriptedReply& reply : replies) {
         std::this_thread::sleep_for(reply.pause); // real-wait: the asker must wait across real time
         ::send(client.Get(), reply.bytes.constData(), static_cast<size_t>(reply.bytes.size()), MSG_NOSIGNAL);

@@ -1,5 +1,5 @@
 // A listener on a thread of its own that plays one scripted answer to the
-// first client: for the asking side, which blocks its own thread.
+// first client's request: for the asking side, which blocks its own thread.
 #pragma once
 
 #include "FileDescriptor.h"
