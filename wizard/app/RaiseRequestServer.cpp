@@ -1,8 +1,8 @@
 #include "RaiseRequestServer.h"
 
+#include "AskLocalSocket.h"
+
 #include <QApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QWidget>
 
 namespace {
@@ -17,7 +17,7 @@ QByteArray Accepted()
     return QByteArrayLiteral("ok\n");
 }
 
-constexpr int kAskTimeoutMs = 2000;
+constexpr std::chrono::milliseconds kAskTimeout(2000);
 
 void BringToFront(QWidget* window)
 {
@@ -29,54 +29,32 @@ void BringToFront(QWidget* window)
 
 } // namespace
 
-RaiseRequestServer::RaiseRequestServer(const QString& socketPath, std::function<void()> raise, QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this)), raise_(std::move(raise))
+RaiseRequestServer::RaiseRequestServer(const QString& socketPath, std::function<void()> raise)
+    : raise_(std::move(raise)), server_(socketPath, [this](const QByteArray& received) { return Answer(received); })
 {
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(socketPath);
-    server_->listen(socketPath);
-    connect(server_, &QLocalServer::newConnection, this, &RaiseRequestServer::Accept);
 }
 
 bool RaiseRequestServer::IsListening() const
 {
-    return server_->isListening();
+    return server_.IsListening();
 }
 
-void RaiseRequestServer::Accept()
+// A request is one short line; anything else is not a copy of this program,
+// and is told so as soon as it strays from the request.
+std::optional<QByteArray> RaiseRequestServer::Answer(const QByteArray& received) const
 {
-    while (QLocalSocket* client = server_->nextPendingConnection()) {
-        connect(client, &QLocalSocket::readyRead, this, [this, client] { Read(client); });
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        if (client->bytesAvailable() > 0)
-            Read(client);
-    }
-}
-
-// A request is one short line; anything else is not a copy of this program.
-void RaiseRequestServer::Read(QLocalSocket* client)
-{
-    if (client->bytesAvailable() < RaiseRequest().size())
-        return;
-    const bool isRequest = client->read(RaiseRequest().size()) == RaiseRequest();
-    client->write(isRequest ? Accepted() : QByteArrayLiteral("no\n"));
-    client->disconnectFromServer();
-    if (isRequest && raise_)
+    if (!RaiseRequest().startsWith(received.left(RaiseRequest().size())))
+        return QByteArrayLiteral("no\n");
+    if (received.size() < RaiseRequest().size())
+        return std::nullopt;
+    if (raise_)
         raise_();
+    return Accepted();
 }
 
 bool RaiseRequestServer::AskRunningCopy(const QString& socketPath)
 {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(kAskTimeoutMs))
-        return false;
-    socket.write(RaiseRequest());
-    if (!socket.waitForBytesWritten(kAskTimeoutMs))
-        return false;
-    while (socket.bytesAvailable() < Accepted().size() && socket.waitForReadyRead(kAskTimeoutMs)) {
-    }
-    return socket.read(Accepted().size()) == Accepted();
+    return AskLocalSocket(socketPath, RaiseRequest(), kAskTimeout) == Accepted();
 }
 
 void RaiseWizardWindow(QWidget* window)

@@ -3,20 +3,21 @@
 // lock, and a second copy connects there and asks.
 #pragma once
 
-#include <QObject>
+#include "LocalSocketServer.h"
+
 #include <QString>
 
 #include <functional>
+#include <optional>
 
-class QLocalServer;
-class QLocalSocket;
+class QWidget;
 
-class RaiseRequestServer : public QObject {
+class RaiseRequestServer {
 public:
     // Listens at `socketPath`; `raise` runs on each request. Only the copy
     // that holds the instance lock may listen, so a socket left there by a
     // copy that died is taken over.
-    RaiseRequestServer(const QString& socketPath, std::function<void()> raise, QObject* parent = nullptr);
+    RaiseRequestServer(const QString& socketPath, std::function<void()> raise);
 
     bool IsListening() const;
 
@@ -24,11 +25,10 @@ public:
     static bool AskRunningCopy(const QString& socketPath);
 
 private:
-    void Accept();
-    void Read(QLocalSocket* client);
+    std::optional<QByteArray> Answer(const QByteArray& received) const;
 
-    QLocalServer* server_;
     std::function<void()> raise_;
+    LocalSocketServer server_;
 };
 
 // Shows `window` un-minimised in front and gives it the focus; a modal
