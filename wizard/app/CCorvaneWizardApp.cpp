@@ -3,7 +3,7 @@
 #include "AutoAnswer.h"
 #include "CCorvaneWizardDlg.h"
 #include "CommandLine.h"
-#include "FontConfigWarmUp.h"
+#include "FontConfiguration.h"
 #include "FrameDependencies.h"
 #include "MessageBoxAutoAnswer.h"
 #include "NoDisplayExit.h"
@@ -72,9 +72,9 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
     }
     // Made ready while the frame is built. Not earlier: Qt's picture readers
     // look up the application's library paths, which must not race its making.
+    // The font configuration is first needed to paint the window, so it comes last.
     const SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenSkins(), kSkinKeyColor,
-                                  CCorvaneWizardDlg::FirstScreenPictures());
-    const FontConfigWarmUp fontConfig;
+                                  CCorvaneWizardDlg::FirstScreenPictures(), LoadFontConfiguration);
     // Ties the windows to corvane-setup.desktop where the desktop asks by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-setup"));
     const std::optional<int> autoAnswer = AutoAnswerFromEnvironment();

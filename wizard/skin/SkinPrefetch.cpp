@@ -12,7 +12,8 @@ const SkinPrefetch* current = nullptr;
 
 } // namespace
 
-SkinPrefetch::SkinPrefetch(const QStringList& skins, ColorRef keyColor, const QStringList& pictures)
+SkinPrefetch::SkinPrefetch(const QStringList& skins, ColorRef keyColor, const QStringList& pictures,
+                           std::function<void()> afterwards)
     : keyColor_(keyColor)
 {
     std::vector<Task> tasks;
@@ -20,9 +21,11 @@ SkinPrefetch::SkinPrefetch(const QStringList& skins, ColorRef keyColor, const QS
         Add(path, true, tasks);
     for (const QString& path : pictures)
         Add(path, false, tasks);
-    worker_ = std::thread([tasks = std::move(tasks)]() mutable {
+    worker_ = std::thread([tasks = std::move(tasks), afterwards = std::move(afterwards)]() mutable {
         for (auto& task : tasks)
             task();
+        if (afterwards)
+            afterwards();
     });
     const std::lock_guard lock(currentLock);
     current = this;

@@ -9,6 +9,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <future>
 #include <thread>
 #include <vector>
@@ -16,8 +17,11 @@
 class SkinPrefetch {
 public:
     // Paths as dialogs name them; they are resolved here. Skins are cut by
-    // their key colour; pictures are only read.
-    SkinPrefetch(const QStringList& skins, ColorRef keyColor, const QStringList& pictures = {});
+    // their key colour; pictures are only read. `afterwards` runs on the same
+    // thread once all are read: one worker leaves the other core to the
+    // program and the display server.
+    SkinPrefetch(const QStringList& skins, ColorRef keyColor, const QStringList& pictures = {},
+                 std::function<void()> afterwards = {});
     // Waits for the worker to finish.
     ~SkinPrefetch();
     SkinPrefetch(const SkinPrefetch&) = delete;
