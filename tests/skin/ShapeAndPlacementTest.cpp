@@ -87,6 +87,14 @@ TEST_F(ShapeAndPlacementTest, ShapedWindowsBlendTheirEdgeOnlyWhereTheDisplayHasA
         EXPECT_EQ(box.HasSmoothEdges(), alpha);
         EXPECT_EQ(box.testAttribute(Qt::WA_TranslucentBackground), alpha);
         EXPECT_EQ(box.mask(), alpha ? QRegion() : box.SkinRegion());
+        // Cut by its region or see-through, the window never shows its key colour.
+        const QImage seen = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int keyPixels = 0;
+        for (int y = 0; y < seen.height(); ++y) {
+            for (int x = 0; x < seen.width(); ++x)
+                keyPixels += (seen.pixel(x, y) & 0xFFFFFF) == (kKey & 0xFFFFFF);
+        }
+        EXPECT_EQ(keyPixels, 0);
         if (alpha) {
             // Along the curved edge some pixels are neither in nor out.
             const QImage shot = box.grab().toImage().convertToFormat(QImage::Format_ARGB32);

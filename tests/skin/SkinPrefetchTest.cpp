@@ -44,7 +44,7 @@ TEST_F(SkinPrefetchTest, OnlyTheNamedSkinsInTheirKeyComeFromThePrefetch)
 {
     const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));
     const QString page = skin.Path(QStringLiteral("Skin/page.bmp"));
-    const SkinPrefetch prefetch({frame}, kSkinKeyColor);
+    const SkinPrefetch prefetch({{frame, true}}, kSkinKeyColor);
     const struct {
         QString path;
         ColorRef key;
@@ -65,7 +65,7 @@ TEST_F(SkinPrefetchTest, PicturesComeFromThePrefetchByTheNameDialogsGive)
 {
     const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));
     const QString page = skin.Path(QStringLiteral("Skin/page.bmp"));
-    const SkinPrefetch prefetch({frame}, kSkinKeyColor, {page});
+    const SkinPrefetch prefetch({{frame, true}, {page, false}}, kSkinKeyColor);
     const auto fromPrefetch = [](const QString& path) {
         return SkinPrefetch::TakePicture(path).cacheKey() == SkinPrefetch::TakePicture(path).cacheKey();
     };
@@ -80,7 +80,7 @@ TEST_F(SkinPrefetchTest, PicturesComeFromThePrefetchByTheNameDialogsGive)
 TEST_F(SkinPrefetchTest, PrefetchedSkinIsCutAsOneReadWhenAsked)
 {
     const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));
-    const SkinPrefetch prefetch({frame}, kSkinKeyColor);
+    const SkinPrefetch prefetch({{frame, true}}, kSkinKeyColor);
     const PreparedSkin taken = SkinPrefetch::Take(frame, kSkinKeyColor);
     const PreparedSkin read = PrepareSkin(frame, kSkinKeyColor);
     EXPECT_EQ(taken.region, read.region);
@@ -94,7 +94,7 @@ TEST_F(SkinPrefetchTest, AfterThePrefetchEndedSkinsAreReadWhenAsked)
 {
     const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));
     {
-        const SkinPrefetch prefetch({frame}, kSkinKeyColor);
+        const SkinPrefetch prefetch({{frame, true}}, kSkinKeyColor);
         ASSERT_TRUE(TakenFromPrefetch(frame, kSkinKeyColor));
     }
     EXPECT_FALSE(TakenFromPrefetch(frame, kSkinKeyColor));
@@ -104,7 +104,7 @@ TEST_F(SkinPrefetchTest, AfterThePrefetchEndedSkinsAreReadWhenAsked)
 TEST_F(SkinPrefetchTest, MissingSkinIsPreparedEmpty)
 {
     const QString missing = skin.Path(QStringLiteral("Skin/missing.bmp"));
-    const SkinPrefetch prefetch({missing}, kSkinKeyColor);
+    const SkinPrefetch prefetch({{missing, true}}, kSkinKeyColor);
     const PreparedSkin taken = SkinPrefetch::Take(missing, kSkinKeyColor);
     EXPECT_TRUE(taken.plain.isNull());
     EXPECT_TRUE(taken.region.isEmpty());

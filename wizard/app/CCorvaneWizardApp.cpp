@@ -73,8 +73,7 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
     // Made ready while the frame is built. Not earlier: Qt's picture readers
     // look up the application's library paths, which must not race its making.
     // The font configuration is first needed to paint the window, so it comes last.
-    const SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenSkins(), kSkinKeyColor,
-                                  CCorvaneWizardDlg::FirstScreenPictures(), LoadFontConfiguration);
+    const SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenReads(), kSkinKeyColor, LoadFontConfiguration);
     // Ties the windows to corvane-setup.desktop where the desktop asks by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-setup"));
     const std::optional<int> autoAnswer = AutoAnswerFromEnvironment();

@@ -44,7 +44,9 @@ QString ProgramIconPath()
 
 QIcon ProgramIcon()
 {
-    return QIcon(QPixmap::fromImage(SkinPrefetch::TakePicture(ProgramIconPath())));
+    QImage im = SkinPrefetch::TakePicture(ProgramIconPath());
+    QIcon ic(QPixmap::fromImage(im));
+    return ic;
 }
 
 } // namespace
@@ -67,14 +69,12 @@ CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWid
     ConnectButtons();
 }
 
-QStringList CCorvaneWizardDlg::FirstScreenSkins()
+std::vector<SkinPrefetch::Read> CCorvaneWizardDlg::FirstScreenReads()
 {
-    return {FrameSkinPath(), CWizardPage::ProgramPath(QString::fromLatin1(CWelcomeDlg::kSkinPath))};
-}
-
-QStringList CCorvaneWizardDlg::FirstScreenPictures()
-{
-    return {ProgramIconPath(), CommonButtonStrip(false)};
+    return {{FrameSkinPath(), true},
+            {ProgramIconPath(), false},
+            {CommonButtonStrip(false), false},
+            {CWizardPage::ProgramPath(QString::fromLatin1(CWelcomeDlg::kSkinPath)), true}};
 }
 
 // The pages go first: the result page's refresh thread must end while the

@@ -9,6 +9,7 @@
 #include "PageFlow.h"
 #include "RouterGate.h"
 #include "ScaledSleeper.h"
+#include "SkinPrefetch.h"
 #include "WizardHost.h"
 #include "WizardPages.h"
 
@@ -21,10 +22,9 @@ public:
     explicit CCorvaneWizardDlg(const FrameDependencies& dependencies, QWidget* parent = nullptr);
     ~CCorvaneWizardDlg() override;
 
-    // The skins the first window shows: the frame's and the welcome page's.
-    static QStringList FirstScreenSkins();
-    // The pictures it shows besides: the program icon and the push buttons' strip.
-    static QStringList FirstScreenPictures();
+    // What the first window reads, in the order it reads it: the frame's
+    // skin, the icon, the push buttons' strip and the welcome page's skin.
+    static std::vector<SkinPrefetch::Read> FirstScreenReads();
 
     // ConfirmedExitCode after a confirmed Exit, FinishExitCode after Finish,
     // 0 when the window went away any other way.

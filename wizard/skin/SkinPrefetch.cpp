@@ -12,15 +12,12 @@ const SkinPrefetch* current = nullptr;
 
 } // namespace
 
-SkinPrefetch::SkinPrefetch(const QStringList& skins, ColorRef keyColor, const QStringList& pictures,
-                           std::function<void()> afterwards)
+SkinPrefetch::SkinPrefetch(const std::vector<Read>& reads, ColorRef keyColor, std::function<void()> afterwards)
     : keyColor_(keyColor)
 {
     std::vector<Task> tasks;
-    for (const QString& path : skins)
-        Add(path, true, tasks);
-    for (const QString& path : pictures)
-        Add(path, false, tasks);
+    for (const Read& read : reads)
+        Add(read, tasks);
     worker_ = std::thread([tasks = std::move(tasks), afterwards = std::move(afterwards)]() mutable {
         for (auto& task : tasks)
             task();
@@ -41,14 +38,14 @@ SkinPrefetch::~SkinPrefetch()
     worker_.join();
 }
 
-void SkinPrefetch::Add(const QString& path, bool cut, std::vector<Task>& tasks)
+void SkinPrefetch::Add(const Read& read, std::vector<Task>& tasks)
 {
-    const QString resolved = ResolveProgramPath(path);
-    if (cut)
+    const QString resolved = ResolveProgramPath(read.path);
+    if (read.isSkin)
         tasks.emplace_back([resolved, key = keyColor_] { return PrepareSkin(resolved, key); });
     else
         tasks.emplace_back([resolved] { return PreparedSkin{ReadSkinPicture(resolved), {}, {}}; });
-    entries_.push_back({resolved, cut, tasks.back().get_future().share()});
+    entries_.push_back({resolved, read.isSkin, tasks.back().get_future().share()});
 }
 
 const SkinPrefetch::Entry* SkinPrefetch::Find(const QString& path, bool cut, ColorRef keyColor) const

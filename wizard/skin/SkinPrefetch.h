@@ -16,12 +16,16 @@
 
 class SkinPrefetch {
 public:
-    // Paths as dialogs name them; they are resolved here. Skins are cut by
-    // their key colour; pictures are only read. `afterwards` runs on the same
-    // thread once all are read: one worker leaves the other core to the
-    // program and the display server.
-    SkinPrefetch(const QStringList& skins, ColorRef keyColor, const QStringList& pictures = {},
-                 std::function<void()> afterwards = {});
+    // A path as dialogs name it; a skin is cut by the key colour, a picture only read.
+    struct Read {
+        QString path;
+        bool isSkin = true;
+    };
+
+    // Reads in the order given, which should be the order the window asks
+    // for them. `afterwards` runs on the same thread once all are read: one
+    // worker leaves the other core to the program and the display server.
+    SkinPrefetch(const std::vector<Read>& reads, ColorRef keyColor, std::function<void()> afterwards = {});
     // Waits for the worker to finish.
     ~SkinPrefetch();
     SkinPrefetch(const SkinPrefetch&) = delete;
@@ -41,7 +45,7 @@ private:
     };
     using Task = std::packaged_task<PreparedSkin()>;
 
-    void Add(const QString& path, bool cut, std::vector<Task>& tasks);
+    void Add(const Read& read, std::vector<Task>& tasks);
     // What the running prefetch holds for the path; invalid when nothing.
     static std::shared_future<PreparedSkin> Held(const QString& path, bool cut, ColorRef keyColor);
     const Entry* Find(const QString& path, bool cut, ColorRef keyColor) const;
