@@ -44,9 +44,7 @@ QString ProgramIconPath()
 
 QIcon ProgramIcon()
 {
-    QImage im = SkinPrefetch::TakePicture(ProgramIconPath());
-    QIcon ic(QPixmap::fromImage(im));
-    return ic;
+    return QIcon(QPixmap::fromImage(SkinPrefetch::TakePicture(ProgramIconPath())));
 }
 
 } // namespace

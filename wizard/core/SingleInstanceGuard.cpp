@@ -9,7 +9,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 
@@ -35,25 +34,20 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& appName, const QString& 
 {
 }
 
-SingleInstanceGuard::~SingleInstanceGuard()
-{
-    Release();
-}
-
 // An advisory lock on the file: the kernel drops it with its holder, so a
 // crashed copy never blocks the next, and taking it writes nothing to disk.
 bool SingleInstanceGuard::TryAcquire()
 {
     if (held_)
         return true;
-    lockFile_ = ::open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lockFile_ < 0) {
+    lockFile_ = FileDescriptor(::open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!lockFile_.IsOpen()) {
         held_ = true;
         return true;
     }
     int result = 0;
     do {
-        result = ::flock(lockFile_, LOCK_EX | LOCK_NB);
+        result = ::flock(lockFile_.Get(), LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
     if (result != 0 && errno == EWOULDBLOCK) {
         Release();
@@ -65,9 +59,7 @@ bool SingleInstanceGuard::TryAcquire()
 
 void SingleInstanceGuard::Release()
 {
-    if (lockFile_ >= 0)
-        ::close(lockFile_);
-    lockFile_ = -1;
+    lockFile_.Close();
     held_ = false;
 }
 

@@ -2,15 +2,14 @@
 // text, held for the whole run. The system lets go of a crashed copy's lock.
 #pragma once
 
+#include "FileDescriptor.h"
+
 #include <QString>
 
 class SingleInstanceGuard {
 public:
     // `folder` empty: the user's runtime folder, else the temporary folder.
     explicit SingleInstanceGuard(const QString& appName, const QString& folder = {});
-    ~SingleInstanceGuard();
-    SingleInstanceGuard(const SingleInstanceGuard&) = delete;
-    SingleInstanceGuard& operator=(const SingleInstanceGuard&) = delete;
 
     // False when another running copy holds the lock: this copy must end with
     // code 0. A lock that cannot be made at all does not keep the wizard from
@@ -24,6 +23,6 @@ public:
 
 private:
     QString lockPath_;
-    int lockFile_ = -1;
+    FileDescriptor lockFile_;
     bool held_ = false;
 };
