@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int kRuns = 5;
+constexpr int kRuns = 11;
 constexpr std::chrono::seconds kWindowLimit{20};
 
 // VmHWM of /proc/<pid>/status in kB; 0 when unreadable.

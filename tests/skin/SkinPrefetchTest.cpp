@@ -34,7 +34,7 @@ protected:
     // on each take is a new picture every time.
     static bool TakenFromPrefetch(const QString& path, ColorRef key)
     {
-        return SkinPrefetch::Take(path, key).plain.cacheKey() == SkinPrefetch::Take(path, key).plain.cacheKey();
+        return SkinPrefetch::Take(path, key).picture.cacheKey() == SkinPrefetch::Take(path, key).picture.cacheKey();
     }
 
     SkinFolder skin;
@@ -57,7 +57,7 @@ TEST_F(SkinPrefetchTest, OnlyTheNamedSkinsInTheirKeyComeFromThePrefetch)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString() + " key " + std::to_string(c.key));
         EXPECT_EQ(TakenFromPrefetch(c.path, c.key), c.fromPrefetch);
-        EXPECT_EQ(SkinPrefetch::Take(c.path, c.key).plain.size(), QSize(20, 10));
+        EXPECT_EQ(SkinPrefetch::Take(c.path, c.key).picture.size(), QSize(20, 10));
     }
 }
 
@@ -77,6 +77,21 @@ TEST_F(SkinPrefetchTest, PicturesComeFromThePrefetchByTheNameDialogsGive)
     EXPECT_EQ(SkinPrefetch::TakePicture(page).size(), QSize(20, 10));
 }
 
+// Qt's picture readers need the application object, which the prefetch may
+// start before; without it they never run, and the prefetch still ends.
+TEST_F(SkinPrefetchTest, PicturesOnlyQtCanReadWaitForTheApplication)
+{
+    skin.WriteImage(QStringLiteral("Skin/logo.png"), Cornered());
+    const QString logo = skin.Path(QStringLiteral("Skin/logo.png"));
+    {
+        const SkinPrefetch unready({{logo, false}}, kSkinKeyColor);
+    }
+    SkinPrefetch prefetch({{logo, false}}, kSkinKeyColor);
+    prefetch.ApplicationReady();
+    EXPECT_EQ(SkinPrefetch::TakePicture(logo).cacheKey(), SkinPrefetch::TakePicture(logo).cacheKey());
+    EXPECT_EQ(SkinPrefetch::TakePicture(logo).size(), QSize(20, 10));
+}
+
 TEST_F(SkinPrefetchTest, PrefetchedSkinIsCutAsOneReadWhenAsked)
 {
     const QString frame = skin.Path(QStringLiteral("Skin/frame.bmp"));
@@ -84,10 +99,10 @@ TEST_F(SkinPrefetchTest, PrefetchedSkinIsCutAsOneReadWhenAsked)
     const PreparedSkin taken = SkinPrefetch::Take(frame, kSkinKeyColor);
     const PreparedSkin read = PrepareSkin(frame, kSkinKeyColor);
     EXPECT_EQ(taken.region, read.region);
-    EXPECT_EQ(taken.keyed, read.keyed);
+    EXPECT_EQ(taken.picture, read.picture);
     EXPECT_FALSE(taken.region.contains(QPoint(2, 2)));
-    EXPECT_EQ(qAlpha(taken.keyed.pixel(2, 2)), 0);
-    EXPECT_EQ(qAlpha(taken.keyed.pixel(10, 8)), 255);
+    EXPECT_EQ(qAlpha(taken.picture.pixel(2, 2)), 0);
+    EXPECT_EQ(qAlpha(taken.picture.pixel(10, 8)), 255);
 }
 
 TEST_F(SkinPrefetchTest, AfterThePrefetchEndedSkinsAreReadWhenAsked)
@@ -98,7 +113,7 @@ TEST_F(SkinPrefetchTest, AfterThePrefetchEndedSkinsAreReadWhenAsked)
         ASSERT_TRUE(TakenFromPrefetch(frame, kSkinKeyColor));
     }
     EXPECT_FALSE(TakenFromPrefetch(frame, kSkinKeyColor));
-    EXPECT_EQ(SkinPrefetch::Take(frame, kSkinKeyColor).plain.size(), QSize(20, 10));
+    EXPECT_EQ(SkinPrefetch::Take(frame, kSkinKeyColor).picture.size(), QSize(20, 10));
 }
 
 TEST_F(SkinPrefetchTest, MissingSkinIsPreparedEmpty)
@@ -106,9 +121,8 @@ TEST_F(SkinPrefetchTest, MissingSkinIsPreparedEmpty)
     const QString missing = skin.Path(QStringLiteral("Skin/missing.bmp"));
     const SkinPrefetch prefetch({{missing, true}}, kSkinKeyColor);
     const PreparedSkin taken = SkinPrefetch::Take(missing, kSkinKeyColor);
-    EXPECT_TRUE(taken.plain.isNull());
+    EXPECT_TRUE(taken.picture.isNull());
     EXPECT_TRUE(taken.region.isEmpty());
-    EXPECT_TRUE(taken.keyed.isNull());
 }
 
 } // namespace

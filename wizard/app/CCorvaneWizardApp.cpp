@@ -65,15 +65,18 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
     // Loaded while the display connection is made; it uses nothing of Qt.
     std::future<CorvanelibBinding::LoadResult> libraryLoad =
         std::async(std::launch::async, [this] { return library_.Load(GetProgramFolder()); });
+    // The skins are read while the display connection is made; what needs
+    // Qt's picture readers waits for the application object, since they look
+    // up its library paths, which must not race its making. The font
+    // configuration is first needed to paint the window, so it comes last.
+    // The application outlives the prefetch, whose worker may be using Qt's readers.
     std::optional<QApplication> application;
+    SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenReads(), kSkinKeyColor, LoadFontConfiguration);
     {
         const NoDisplayExit noDisplay([&guard] { guard.Release(); });
         application.emplace(argc, argv);
     }
-    // Made ready while the frame is built. Not earlier: Qt's picture readers
-    // look up the application's library paths, which must not race its making.
-    // The font configuration is first needed to paint the window, so it comes last.
-    const SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenReads(), kSkinKeyColor, LoadFontConfiguration);
+    firstSkins.ApplicationReady();
     // Ties the windows to corvane-setup.desktop where the desktop asks by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-setup"));
     const std::optional<int> autoAnswer = AutoAnswerFromEnvironment();

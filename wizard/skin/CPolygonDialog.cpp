@@ -30,7 +30,7 @@ int CPolygonDialog::SetSkinBitmap(const QString& path, ColorRef keyColor)
 
 QSize CPolygonDialog::GetSkinSize() const
 {
-    return skin_.isNull() ? QSize(0, 0) : skin_.size();
+    return skinSize_;
 }
 
 QRect CPolygonDialog::SkinRect(const QRect& client) const
@@ -75,9 +75,9 @@ void CPolygonDialog::CreateSkin()
     // A missing or unreadable picture leaves a plain rectangular window.
     const QString path = ResolveProgramPath(skinPath_);
     const PreparedSkin skin = SkinPrefetch::Take(path, keyColor_);
-    skin_ = skin.plain;
-    if (skin_.isNull())
+    if (skin.picture.isNull())
         return;
+    skinSize_ = skin.picture.size();
     region_ = skin.region;
     // A see-through window shows the picture's own edge, blended from the
     // denser picture; without one the region cuts the window.
@@ -93,7 +93,7 @@ void CPolygonDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (!picture_.isNull())
-        DrawPictureSmooth(painter, QRectF(QPointF(0, 0), QSizeF(skin_.size())), picture_);
+        DrawPictureSmooth(painter, QRectF(QPointF(0, 0), QSizeF(skinSize_)), picture_);
     DrawOverlay(painter);
 }
 

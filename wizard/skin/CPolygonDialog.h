@@ -57,7 +57,7 @@ private:
     ColorRef keyColor_ = kSkinKeyColor;
     bool dragEnabled_ = true;
     bool initialised_ = false;
-    QImage skin_;
+    QSize skinSize_{0, 0};
     QImage picture_;
     QRegion region_;
     bool smoothEdges_ = false;

@@ -3,13 +3,17 @@
 #include "SkinPicture.h"
 #include "SkinRegion.h"
 
-PreparedSkin PrepareSkin(const QString& path, ColorRef keyColor)
+PreparedSkin CutSkin(QImage plain, ColorRef keyColor)
 {
     PreparedSkin skin;
-    skin.plain = ReadSkinPicture(path);
-    if (skin.plain.isNull())
+    if (plain.isNull())
         return skin;
-    skin.region = RegionFromImage(skin.plain, keyColor);
-    skin.keyed = WithKeyTransparent(skin.plain, keyColor);
+    skin.region = RegionFromImage(plain, keyColor);
+    skin.picture = WithKeyTransparent(std::move(plain), keyColor);
     return skin;
+}
+
+PreparedSkin PrepareSkin(const QString& path, ColorRef keyColor)
+{
+    return CutSkin(ReadSkinPicture(path), keyColor);
 }

@@ -1,5 +1,7 @@
-// A skin picture made ready for its dialog: read once, then cut into the
-// window's shape and a copy that paints with the key colour transparent.
+// A skin picture made ready for its dialog: read once, cut into the window's
+// shape, then made to paint with the key colour transparent in place. Only
+// one copy of the pixels is kept: a fresh picture-sized buffer costs more to
+// touch than to fill.
 #pragma once
 
 #include "ColorRef.h"
@@ -9,10 +11,13 @@
 #include <QString>
 
 struct PreparedSkin {
-    QImage plain;
+    // Key colour transparent for a cut skin; as read for a plain picture.
+    QImage picture;
     QRegion region;
-    QImage keyed;
 };
 
-// The skin at an already resolved path; all parts are empty when it cannot be read.
+// The picture cut by the key colour; both parts are empty for no picture.
+PreparedSkin CutSkin(QImage plain, ColorRef keyColor);
+
+// The skin at an already resolved path; both parts are empty when it cannot be read.
 PreparedSkin PrepareSkin(const QString& path, ColorRef keyColor);

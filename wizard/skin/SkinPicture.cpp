@@ -1,5 +1,6 @@
 #include "SkinPicture.h"
 
+#include "BmpPicture.h"
 #include "ProgramFolder.h"
 
 #include <QFile>
@@ -8,8 +9,26 @@
 #include <QImageReader>
 #include <QPainter>
 
+std::optional<QImage> ReadSkinPictureWithoutPlugins(const QString& path)
+{
+    QFile file(ResolveProgramPath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    if (QFileInfo(file).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0 || file.size() <= 0)
+        return std::nullopt;
+    // Mapped rather than copied: the pages come from the file cache as they are read.
+    uchar* bytes = file.map(0, file.size());
+    if (!bytes)
+        return std::nullopt;
+    std::optional<QImage> picture = DecodeTrueColourBmp(bytes, file.size());
+    file.unmap(bytes);
+    return picture;
+}
+
 QImage ReadSkinPicture(const QString& path)
 {
+    if (std::optional<QImage> read = ReadSkinPictureWithoutPlugins(path))
+        return *std::move(read);
     // A missing picture is no picture; the reader would also print a warning,
     // which at start-up lands amid the program's own messages.
     QFile file(ResolveProgramPath(path));
@@ -32,9 +51,12 @@ QString DensePicturePath(const QString& path, bool dense)
     return QFileInfo::exists(candidate) ? candidate : path;
 }
 
-QImage WithKeyTransparent(const QImage& source, ColorRef keyColor)
+QImage WithKeyTransparent(QImage source, ColorRef keyColor)
 {
-    QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    // RGB32 already holds an opaque alpha, so it is taken as it is, in place.
+    QImage image = std::move(source);
+    if (image.format() != QImage::Format_RGB32 || !image.reinterpretAsFormat(QImage::Format_ARGB32))
+        image = std::move(image).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = ToQColor(keyColor).rgb() & 0xFFFFFF;
     const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
@@ -64,13 +86,14 @@ QImage ReadSkinImage(const QString& path, bool dense)
 QImage LoadPaintPicture(const PreparedSkin& skin, const QString& path, ColorRef keyColor, bool dense)
 {
     if (DensePicturePath(path, dense) == path)
-        return skin.keyed;
+        return skin.picture;
     // A broken twin must not leave the window unpainted.
-    const QImage twin = ReadSkinImage(path, dense);
+    QImage twin = ReadSkinImage(path, dense);
     if (twin.isNull())
-        return skin.keyed;
-    QImage painted = WithKeyTransparent(twin, keyColor);
-    painted.setDevicePixelRatio(twin.devicePixelRatio());
+        return skin.picture;
+    const qreal ratio = twin.devicePixelRatio();
+    QImage painted = WithKeyTransparent(std::move(twin), keyColor);
+    painted.setDevicePixelRatio(ratio);
     return painted;
 }
 

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
+
 class QPainter;
 class QRectF;
 
@@ -19,14 +21,20 @@ class QRectF;
 // does not match its name reads as no picture.
 QImage ReadSkinPicture(const QString& path);
 
+// The picture at the path as far as it can be read without Qt's picture
+// readers, which need the application object: a missing file is no picture,
+// a plain BMP is read; nullopt for anything only Qt's readers can read.
+std::optional<QImage> ReadSkinPictureWithoutPlugins(const QString& path);
+
 // "name@2x.bmp" for "name.bmp" when `dense` and that file exists; else the path itself.
 QString DensePicturePath(const QString& path, bool dense);
 
 // The picture, or its twin with a pixel ratio of 2 when `dense` finds one.
 QImage ReadSkinImage(const QString& path, bool dense);
 
-// Every pixel of exactly the key colour becomes fully transparent.
-QImage WithKeyTransparent(const QImage& source, ColorRef keyColor);
+// Every pixel of exactly the key colour becomes fully transparent; a source
+// held nowhere else is changed in place.
+QImage WithKeyTransparent(QImage source, ColorRef keyColor);
 
 // True when the screens scale pictures by more than 1.
 bool ScreensAreDense();

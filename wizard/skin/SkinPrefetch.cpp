@@ -3,27 +3,24 @@
 #include "ProgramFolder.h"
 #include "SkinPicture.h"
 
-#include <mutex>
+#include <optional>
 
 namespace {
 
 std::mutex currentLock;
-const SkinPrefetch* current = nullptr;
+SkinPrefetch* current = nullptr;
 
 } // namespace
 
 SkinPrefetch::SkinPrefetch(const std::vector<Read>& reads, ColorRef keyColor, std::function<void()> afterwards)
     : keyColor_(keyColor)
 {
-    std::vector<Task> tasks;
-    for (const Read& read : reads)
-        Add(read, tasks);
-    worker_ = std::thread([tasks = std::move(tasks), afterwards = std::move(afterwards)]() mutable {
-        for (auto& task : tasks)
-            task();
-        if (afterwards)
-            afterwards();
-    });
+    std::vector<Job> jobs;
+    for (const Read& read : reads) {
+        jobs.push_back({ResolveProgramPath(read.path), read.isSkin, {}});
+        entries_.push_back({jobs.back().path, read.isSkin, jobs.back().done.get_future().share()});
+    }
+    worker_ = std::thread(Work, std::move(jobs), keyColor, qtReaders_.get_future().share(), std::move(afterwards));
     const std::lock_guard lock(currentLock);
     current = this;
 }
@@ -35,17 +32,44 @@ SkinPrefetch::~SkinPrefetch()
         if (current == this)
             current = nullptr;
     }
+    OpenQtReaders(false);
     worker_.join();
 }
 
-void SkinPrefetch::Add(const Read& read, std::vector<Task>& tasks)
+void SkinPrefetch::Work(std::vector<Job> jobs, ColorRef keyColor, std::shared_future<bool> qtReaders,
+                        const std::function<void()>& afterwards)
 {
-    const QString resolved = ResolveProgramPath(read.path);
-    if (read.isSkin)
-        tasks.emplace_back([resolved, key = keyColor_] { return PrepareSkin(resolved, key); });
-    else
-        tasks.emplace_back([resolved] { return PreparedSkin{ReadSkinPicture(resolved), {}, {}}; });
-    entries_.push_back({resolved, read.isSkin, tasks.back().get_future().share()});
+    std::vector<Job*> later;
+    for (Job& job : jobs) {
+        std::optional<QImage> picture = ReadSkinPictureWithoutPlugins(job.path);
+        if (!picture)
+            later.push_back(&job);
+        else if (job.cut)
+            job.done.set_value(CutSkin(*std::move(picture), keyColor));
+        else
+            job.done.set_value({*std::move(picture), {}});
+    }
+    const bool readersOpen = qtReaders.get();
+    for (Job* job : later) {
+        if (!readersOpen)
+            job->done.set_value({});
+        else if (job->cut)
+            job->done.set_value(PrepareSkin(job->path, keyColor));
+        else
+            job->done.set_value({ReadSkinPicture(job->path), {}});
+    }
+    if (readersOpen && afterwards)
+        afterwards();
+}
+
+void SkinPrefetch::ApplicationReady()
+{
+    OpenQtReaders(true);
+}
+
+void SkinPrefetch::OpenQtReaders(bool open)
+{
+    std::call_once(qtReadersOpened_, [this, open] { qtReaders_.set_value(open); });
 }
 
 const SkinPrefetch::Entry* SkinPrefetch::Find(const QString& path, bool cut, ColorRef keyColor) const
@@ -62,7 +86,10 @@ const SkinPrefetch::Entry* SkinPrefetch::Find(const QString& path, bool cut, Col
 std::shared_future<PreparedSkin> SkinPrefetch::Held(const QString& path, bool cut, ColorRef keyColor)
 {
     const std::lock_guard lock(currentLock);
-    const Entry* entry = current ? current->Find(path, cut, keyColor) : nullptr;
+    if (!current)
+        return {};
+    current->ApplicationReady();
+    const Entry* entry = current->Find(path, cut, keyColor);
     return entry ? entry->ready : std::shared_future<PreparedSkin>();
 }
 
@@ -76,5 +103,5 @@ QImage SkinPrefetch::TakePicture(const QString& path)
 {
     const QString resolved = ResolveProgramPath(path);
     const std::shared_future<PreparedSkin> ready = Held(resolved, false, 0);
-    return ready.valid() ? ready.get().plain : ReadSkinPicture(resolved);
+    return ready.valid() ? ready.get().picture : ReadSkinPicture(resolved);
 }
