@@ -1,5 +1,6 @@
 // The running wizard's side of a second start: what it answers on its local
 // socket to whatever connects there, and what it leaves in the file system.
+#include "FileDescriptor.h"
 #include "LocalSocketServer.h"
 #include "RawLocalClient.h"
 #include "RaiseRequestServer.h"
@@ -7,16 +8,21 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -153,6 +159,58 @@ TEST_F(AppRaiseRequestSocket, ASilentClientIsDroppedAfterTheLimitAndAFloodAtOnce
         EXPECT_GE(std::chrono::steady_clock::now() - start, c.atLeast);
         EXPECT_TRUE(answer.isEmpty());
     }
+}
+
+// Every descriptor of the process taken, as a leaking wizard or a low limit
+// would leave it; given back when the test is done.
+class DescriptorsExhausted {
+public:
+    DescriptorsExhausted()
+    {
+        getrlimit(RLIMIT_NOFILE, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = std::min<rlim_t>(saved_.rlim_cur, 512);
+        setrlimit(RLIMIT_NOFILE, &lowered);
+        for (int descriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC); descriptor >= 0;
+             descriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC))
+            taken_.emplace_back(descriptor);
+    }
+    ~DescriptorsExhausted() { setrlimit(RLIMIT_NOFILE, &saved_); }
+    void GiveBack() { taken_.clear(); }
+
+private:
+    rlimit saved_{};
+    std::vector<FileDescriptor> taken_;
+};
+
+// CPU time of this thread; a server spinning on its socket shows here.
+std::chrono::microseconds ThreadCpuTime()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return std::chrono::seconds(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           std::chrono::microseconds(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+}
+
+TEST_F(AppRaiseRequestSocket, WithNoDescriptorLeftAClientWaitsWithoutTheServerSpinning)
+{
+    const RaiseRequestServer server(SocketPath(), CountRaise());
+    RawLocalClient client(SocketPath());
+    ASSERT_TRUE(client.IsConnected());
+    DescriptorsExhausted exhausted;
+    const std::chrono::microseconds cpuBefore = ThreadCpuTime();
+    QEventLoop waiting;
+    QTimer::singleShot(300ms, &waiting, &QEventLoop::quit);
+    waiting.exec();
+    EXPECT_LT(ThreadCpuTime() - cpuBefore, 100ms);
+    EXPECT_EQ(raises_, 0);
+
+    exhausted.GiveBack();
+    client.Send("raise\n");
+    QByteArray answer;
+    EXPECT_TRUE(client.ReadUntilHungUp(answer));
+    EXPECT_EQ(answer, "ok\n");
+    EXPECT_EQ(raises_, 1);
 }
 
 // What a copy that died left at the path must not keep the next one from listening.

@@ -43,10 +43,10 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv)
     return std::nullopt;
 }
 
-// A second copy only asks the running one to come to the front.
-int RaiseRunningCopy(int argc, char** argv, const SingleInstanceGuard& guard)
+// A second copy only asks the running one to come to the front, over a
+// plain socket: it needs no application object.
+int RaiseRunningCopy(const SingleInstanceGuard& guard)
 {
-    QCoreApplication application(argc, argv);
     RaiseRequestServer::AskRunningCopy(guard.SocketPath());
     return kQuietExitCode;
 }
@@ -60,7 +60,7 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
     data_.language.SetLanguageFile(ReadSetting(QStringLiteral("Default Language"), QStringLiteral("English.ini"), 128));
     SingleInstanceGuard guard(data_.language.GetText(QStringLiteral("App Name")));
     if (!guard.TryAcquire())
-        return RaiseRunningCopy(argc, argv, guard);
+        return RaiseRunningCopy(guard);
 
     // Loaded while the display connection is made; it uses nothing of Qt.
     std::future<CorvanelibBinding::LoadResult> libraryLoad =

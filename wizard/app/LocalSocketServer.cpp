@@ -4,12 +4,25 @@
 
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+namespace {
+
+// How long accepting waits when no descriptor or memory is left.
+constexpr std::chrono::milliseconds kAcceptPause{100};
+
+bool OutOfResources(int error)
+{
+    return error == EMFILE || error == ENFILE || error == ENOBUFS || error == ENOMEM;
+}
+
+} // namespace
 
 LocalSocketServer::LocalSocketServer(const QString& path, LocalSocketAnswerer answerer,
                                      std::chrono::milliseconds silenceLimit, QObject* parent)
@@ -18,8 +31,8 @@ LocalSocketServer::LocalSocketServer(const QString& path, LocalSocketAnswerer an
     Listen();
     if (!IsListening())
         return;
-    auto* pending = new QSocketNotifier(listener_.Get(), QSocketNotifier::Read, this);
-    connect(pending, &QSocketNotifier::activated, this, &LocalSocketServer::AcceptPending);
+    pending_ = new QSocketNotifier(listener_.Get(), QSocketNotifier::Read, this);
+    connect(pending_, &QSocketNotifier::activated, this, &LocalSocketServer::AcceptPending);
 }
 
 LocalSocketServer::~LocalSocketServer()
@@ -50,9 +63,21 @@ void LocalSocketServer::AcceptPending()
 {
     for (;;) {
         const int client = ::accept4(listener_.Get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (client >= 0)
+        if (client >= 0) {
             new LocalSocketConnection(FileDescriptor(client), answerer_, silenceLimit_, this);
-        else if (errno != EINTR && errno != ECONNABORTED)
+        } else if (OutOfResources(errno)) {
+            PauseAccepting();
             return;
+        } else if (errno != EINTR && errno != ECONNABORTED) {
+            return;
+        }
     }
+}
+
+// The client that could not be taken stays queued, so the socket stays
+// ready: accepting pauses rather than spinning, and then tries again.
+void LocalSocketServer::PauseAccepting()
+{
+    pending_->setEnabled(false);
+    QTimer::singleShot(kAcceptPause, this, [this] { pending_->setEnabled(true); });
 }

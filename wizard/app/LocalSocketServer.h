@@ -8,6 +8,7 @@
 #include "LocalSocketConnection.h"
 
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 
 #include <chrono>
@@ -27,9 +28,11 @@ public:
 private:
     void Listen();
     void AcceptPending();
+    void PauseAccepting();
 
     QString path_;
     LocalSocketAnswerer answerer_;
     std::chrono::milliseconds silenceLimit_;
     FileDescriptor listener_;
+    QSocketNotifier* pending_ = nullptr;
 };
