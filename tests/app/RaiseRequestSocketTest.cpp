@@ -194,6 +194,9 @@ std::chrono::microseconds ThreadCpuTime()
 
 TEST_F(AppRaiseRequestSocket, WithNoDescriptorLeftAClientWaitsWithoutTheServerSpinning)
 {
+#ifdef CORVANE_SANITIZED
+    GTEST_SKIP() << "the sanitizer's runtime checks memory through a pipe, which needs descriptors";
+#endif
     const RaiseRequestServer server(SocketPath(), CountRaise());
     RawLocalClient client(SocketPath());
     ASSERT_TRUE(client.IsConnected());
