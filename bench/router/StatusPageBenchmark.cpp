@@ -1,5 +1,6 @@
 // Time to read the WAN status values out of an 8 KB status page, as the
-// result page does every two seconds.
+// result page does every two seconds. An alarm, not a target: a page that
+// takes more than a millisecond to read means something went badly wrong.
 #include "ExtractFirstMatch.h"
 #include "RouterPageParsers.h"
 #include "RouterPagePatterns.h"
@@ -38,6 +39,7 @@ void BM_ReadWanStatus(benchmark::State& state)
         RouterPageParsers::ReadWanStatus(page, status);
         benchmark::DoNotOptimize(status);
     }
+    state.SetLabel("alarm above 1000 us");
 }
 BENCHMARK(BM_ReadWanStatus)->Unit(benchmark::kMicrosecond);
 
