@@ -57,7 +57,7 @@ CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWid
     , endProcess_(dependencies.endProcess)
     , sleeper_(dependencies.sleeper, ReadWaitScalePercent())
     , gate_(dependencies.router)
-    , flow_(dependencies.data)
+    , flow_(dependencies.data, *this)
 {
     data_.router = dependencies.router != nullptr ? &gate_ : nullptr;
     SetSkinBitmap(FrameSkinPath(), kSkinKeyColor);
@@ -110,7 +110,7 @@ void CCorvaneWizardDlg::OnInitDialog()
     ReadRouterLogin();
     ApplyFrameLook(this);
     RefreshFrameTexts();
-    CarryOut(flow_.Start(ReadSetting(QStringLiteral("Multi Language"), QStringLiteral("0"), 128)));
+    flow_.Start(ReadSetting(QStringLiteral("Multi Language"), QStringLiteral("0"), 128));
 }
 
 void CCorvaneWizardDlg::ReadRouterLogin()
@@ -143,6 +143,9 @@ QRect CCorvaneWizardDlg::PageArea() const
 
 void CCorvaneWizardDlg::ShowPage(int page)
 {
+    // The pages come into being with the first welcome page.
+    if (page == PageWelcome)
+        pages_.Create(this, *this);
     const QRect area = PageArea();
     SetButtons(page);
     if (page == PageLanguage) {
@@ -198,22 +201,22 @@ void CCorvaneWizardDlg::SetButtons(int page)
 
 void CCorvaneWizardDlg::NextStep()
 {
-    CarryOut(flow_.Next());
+    flow_.NextStep();
 }
 
 void CCorvaneWizardDlg::PreviousStep()
 {
-    CarryOut(flow_.Back());
+    flow_.PreviousStep();
 }
 
 void CCorvaneWizardDlg::ChooseConnectionType(int wanType)
 {
-    CarryOut(flow_.ChooseConnectionType(wanType));
+    flow_.ChooseConnectionType(wanType);
 }
 
 void CCorvaneWizardDlg::LeaveConnectionTypePage()
 {
-    CarryOut(flow_.LeaveConnectionTypePage());
+    flow_.LeaveConnectionTypePage();
 }
 
 void CCorvaneWizardDlg::LanguageChosen()
@@ -221,48 +224,17 @@ void CCorvaneWizardDlg::LanguageChosen()
     if (languagePage_)
         languagePage_->hide();
     RefreshFrameTexts();
-    CarryOut(flow_.LanguageChosen());
+    flow_.LanguageChosen();
 }
 
-// Answers the flow's questions until it names a page, stays or finishes.
-void CCorvaneWizardDlg::CarryOut(FlowAction action)
+void CCorvaneWizardDlg::SetPptpTitle(const QString& title)
 {
-    for (;;) {
-        switch (action.kind) {
-        case FlowAction::Kind::ShowPage:
-            // The welcome page is the first shown after the language is known.
-            if (action.page == PageWelcome && pages_.Count() == 0)
-                pages_.Create(this, *this);
-            if (!action.title.isEmpty())
-                pages_.SetPptpTitle(action.title);
-            ShowPage(action.page);
-            return;
-        case FlowAction::Kind::Stay:
-            return;
-        case FlowAction::Kind::FinishWizard:
-            FinishWizard();
-            return;
-        default:
-            action = flow_.Continue(Continue(action));
-        }
-    }
+    pages_.SetPptpTitle(title);
 }
 
-int CCorvaneWizardDlg::Continue(const FlowAction& action)
+bool CCorvaneWizardDlg::CollectPage(int page)
 {
-    switch (action.kind) {
-    case FlowAction::Kind::CollectPage:
-        return pages_.Collect(action.page) ? 1 : 0;
-    case FlowAction::Kind::RunTask:
-        return RunProgressTask(action.task).value_or(0);
-    case FlowAction::Kind::ShowMessage:
-        return ShowMessage(action.message);
-    case FlowAction::Kind::ShowConnectFailed:
-        ShowConnectFailed();
-        return 0;
-    default:
-        return 0;
-    }
+    return pages_.Collect(page);
 }
 
 std::optional<int> CCorvaneWizardDlg::RunProgressTask(int task)

@@ -1,10 +1,10 @@
 // The wizard's only window: thirteen pages in one page area, the navigation
 // buttons, the web link and the model labels. PageFlow decides what happens;
-// the frame carries out its actions with the real dialogs.
+// the frame carries it out with the real pages and dialogs.
 #pragma once
 
 #include "CPolygonDialog.h"
-#include "FlowAction.h"
+#include "FlowHost.h"
 #include "FrameDependencies.h"
 #include "PageFlow.h"
 #include "RouterGate.h"
@@ -16,7 +16,7 @@
 #include <functional>
 #include <optional>
 
-class CCorvaneWizardDlg : public CPolygonDialog, public WizardHost {
+class CCorvaneWizardDlg : public CPolygonDialog, public WizardHost, public FlowHost {
     Q_OBJECT
 public:
     explicit CCorvaneWizardDlg(const FrameDependencies& dependencies, QWidget* parent = nullptr);
@@ -35,7 +35,7 @@ public:
 
     void NextStep();
     void PreviousStep();
-    void ShowPage(int page);
+    void ShowPage(int page) override;
     void SetButtons(int page);
     void OpenManual();
     void OpenWebLink();
@@ -58,11 +58,11 @@ private:
     void RefreshFrameTexts();
     void ShowLanguagePage(const QRect& pageArea);
     void FocusPage(const QWidget* page);
-    void CarryOut(FlowAction action);
-    int Continue(const FlowAction& action);
-    int ShowMessage(const UserMessage& message);
-    void ShowConnectFailed();
-    void FinishWizard();
+    void SetPptpTitle(const QString& title) override;
+    bool CollectPage(int page) override;
+    int ShowMessage(const UserMessage& message) override;
+    void ShowConnectFailed() override;
+    void FinishWizard() override;
     void EndWizard(int exitCode);
     QRect PageArea() const;
 

@@ -2,74 +2,120 @@
 
 #include "ProgressTask.h"
 
-namespace {
+PageFlow::PageFlow(WizardData& data, FlowHost& host) : data_(data), host_(host) {}
 
-FlowAction ActionOf(FlowAction::Kind kind)
+void PageFlow::Start(const QString& multiLanguage)
 {
-    FlowAction action;
-    action.kind = kind;
-    return action;
+    Show(multiLanguage.startsWith(QLatin1Char('0')) ? PageWelcome : PageLanguage);
 }
 
-FlowAction RunTaskAction(int task)
+void PageFlow::LanguageChosen()
 {
-    FlowAction action = ActionOf(FlowAction::Kind::RunTask);
-    action.task = task;
-    return action;
+    Show(PageWelcome);
 }
 
-FlowAction CollectAction(int page)
+// A page that refuses its input has shown its warning; the MAC clone and
+// security pages then stay without being shown again.
+void PageFlow::NextStep()
 {
-    FlowAction action = ActionOf(FlowAction::Kind::CollectPage);
-    action.page = page;
-    return action;
-}
-
-FlowAction MessageAction(const UserMessage& message)
-{
-    FlowAction action = ActionOf(FlowAction::Kind::ShowMessage);
-    action.message = message;
-    return action;
-}
-
-} // namespace
-
-PageFlow::PageFlow(WizardData& data) : data_(data) {}
-
-FlowAction PageFlow::Start(const QString& multiLanguage)
-{
-    return Show(multiLanguage.startsWith(QLatin1Char('0')) ? PageWelcome : PageLanguage);
-}
-
-FlowAction PageFlow::LanguageChosen()
-{
-    return Show(PageWelcome);
-}
-
-FlowAction PageFlow::Next()
-{
-    pending_ = Pending::None;
     const int page = data_.pageIndex;
-    if (page == PageResult)
-        return ActionOf(FlowAction::Kind::FinishWizard);
-    if (page < PageWelcome || page > PageSecurity)
-        return Stay();
-    if (page < PageLastInstruction)
-        return Show(page + 1);
-    if (page == PageLastInstruction)
-        return Ask(Pending::LinkCheck, RunTaskAction(TaskLinkCheck));
-    if (page == PageConnectionType)
-        return NextFromConnectionType();
-    return Ask(Pending::Collect, CollectAction(page));
+    switch (page) {
+    case PageWelcome:
+    case 1:
+    case 2:
+    case 3:
+        Show(page + 1);
+        break;
+    case PageLastInstruction:
+        Show(IsLinkConfirmed() ? PageConnectionType : PageLastInstruction);
+        break;
+    case PageConnectionType:
+        ShowPageOfWanType();
+        break;
+    case PagePppoe:
+    case PageStaticIp:
+    case PagePptp:
+        Show(host_.CollectPage(page) ? PageMacClone : page);
+        break;
+    case PageMacClone:
+        if (host_.CollectPage(page))
+            Show(PageWireless);
+        break;
+    case PageWireless:
+        Show(host_.CollectPage(page) ? PageSecurity : page);
+        break;
+    case PageSecurity:
+        if (host_.CollectPage(page))
+            SaveAndShowResult();
+        break;
+    case PageResult:
+        host_.FinishWizard();
+        break;
+    }
 }
 
-FlowAction PageFlow::Back()
+void PageFlow::PreviousStep()
 {
-    pending_ = Pending::None;
     const int page = data_.pageIndex;
-    if (page <= PageWelcome || page > PageResult)
-        return Stay();
-    return Show(PageBefore(page));
+    if (page > PageWelcome && page <= PageResult)
+        Show(PageBefore(page));
+}
+
+void PageFlow::ChooseConnectionType(int wanType)
+{
+    data_.routerInfo.wanType = wanType;
+    LeaveConnectionTypePage();
+}
+
+void PageFlow::LeaveConnectionTypePage()
+{
+    data_.pageIndex = PageConnectionType;
+    NextStep();
+}
+
+// The link check, confirmed by the user when it worked; the connect-failed
+// dialog when it did not.
+bool PageFlow::IsLinkConfirmed()
+{
+    if (host_.RunProgressTask(TaskLinkCheck).value_or(0) != 1) {
+        host_.ShowConnectFailed();
+        return false;
+    }
+    const UserMessage connectOk{MessageNotice, QString(), QStringLiteral(LANG_KEY("Connect OK"))};
+    return host_.ShowMessage(connectOk) == AnswerOk;
+}
+
+void PageFlow::ShowPageOfWanType()
+{
+    switch (data_.routerInfo.wanType) {
+    case 1:
+        Show(PageStaticIp);
+        break;
+    case 2:
+        Show(PageMacClone);
+        break;
+    case 3:
+        Show(PagePppoe);
+        break;
+    case 4:
+        host_.SetPptpTitle(QStringLiteral("PPTP"));
+        Show(PagePptp);
+        break;
+    case 5:
+        host_.SetPptpTitle(QStringLiteral("L2TP"));
+        Show(PagePptp);
+        break;
+    default:
+        Show(PageConnectionType);
+    }
+}
+
+// The save task's result only decides whether the reboot task runs.
+void PageFlow::SaveAndShowResult()
+{
+    if (host_.RunProgressTask(TaskSave).value_or(0) != 0)
+        host_.RunProgressTask(TaskReboot);
+    Show(PageResult);
 }
 
 int PageFlow::PageBefore(int page) const
@@ -93,95 +139,8 @@ int PageFlow::PageBefore(int page) const
     }
 }
 
-FlowAction PageFlow::Continue(int outcome)
-{
-    const Pending pending = pending_;
-    pending_ = Pending::None;
-    switch (pending) {
-    case Pending::LinkCheck:
-        return ContinueAfterLinkCheck(outcome);
-    case Pending::ConnectOk:
-        return Show(outcome == AnswerOk ? PageConnectionType : PageLastInstruction);
-    case Pending::ConnectFailed:
-        return Show(PageLastInstruction);
-    case Pending::Collect:
-        return ContinueAfterCollect(outcome != 0);
-    case Pending::Save:
-        if (outcome != 0)
-            return Ask(Pending::Reboot, RunTaskAction(TaskReboot));
-        return Show(PageResult);
-    case Pending::Reboot:
-        return Show(PageResult);
-    case Pending::None:
-        break;
-    }
-    return Stay();
-}
-
-FlowAction PageFlow::ContinueAfterLinkCheck(int result)
-{
-    if (result != 1)
-        return Ask(Pending::ConnectFailed, ActionOf(FlowAction::Kind::ShowConnectFailed));
-    const UserMessage connectOk{MessageNotice, QString(), QStringLiteral(LANG_KEY("Connect OK"))};
-    return Ask(Pending::ConnectOk, MessageAction(connectOk));
-}
-
-FlowAction PageFlow::ContinueAfterCollect(bool accepted)
-{
-    const int page = data_.pageIndex;
-    if (!accepted)
-        return page == PageMacClone || page == PageSecurity ? Stay() : Show(page);
-    if (page == PageSecurity)
-        return Ask(Pending::Save, RunTaskAction(TaskSave));
-    return Show(page == PageMacClone || page == PageWireless ? page + 1 : PageMacClone);
-}
-
-FlowAction PageFlow::NextFromConnectionType()
-{
-    switch (data_.routerInfo.wanType) {
-    case 1:
-        return Show(PageStaticIp);
-    case 2:
-        return Show(PageMacClone);
-    case 3:
-        return Show(PagePppoe);
-    case 4:
-        return Show(PagePptp, QStringLiteral("PPTP"));
-    case 5:
-        return Show(PagePptp, QStringLiteral("L2TP"));
-    default:
-        return Show(PageConnectionType);
-    }
-}
-
-FlowAction PageFlow::ChooseConnectionType(int wanType)
-{
-    data_.routerInfo.wanType = wanType;
-    return LeaveConnectionTypePage();
-}
-
-FlowAction PageFlow::LeaveConnectionTypePage()
-{
-    data_.pageIndex = PageConnectionType;
-    return Next();
-}
-
-FlowAction PageFlow::Ask(Pending pending, FlowAction action)
-{
-    pending_ = pending;
-    return action;
-}
-
-FlowAction PageFlow::Show(int page, const QString& title)
+void PageFlow::Show(int page)
 {
     data_.pageIndex = page;
-    FlowAction action = ActionOf(FlowAction::Kind::ShowPage);
-    action.page = page;
-    action.title = title;
-    return action;
-}
-
-FlowAction PageFlow::Stay()
-{
-    return ActionOf(FlowAction::Kind::Stay);
+    host_.ShowPage(page);
 }

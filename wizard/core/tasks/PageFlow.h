@@ -1,9 +1,8 @@
-// Which page follows which, and what runs between two pages. The frame
-// drives it one step at a time: each call returns the next FlowAction, and
-// the frame answers the actions that ask something with Continue.
+// Which page follows which, and what runs between two pages: the frame's
+// Next and Back, carried out through the frame as a FlowHost.
 #pragma once
 
-#include "FlowAction.h"
+#include "FlowHost.h"
 #include "WizardData.h"
 
 enum WizardPage {
@@ -22,34 +21,28 @@ enum WizardPage {
 
 class PageFlow {
 public:
-    explicit PageFlow(WizardData& data);
+    PageFlow(WizardData& data, FlowHost& host);
 
-    // The first page: the language page unless "Multi Language" starts with
-    // "0". The frame creates the wizard pages before it shows page 0.
-    FlowAction Start(const QString& multiLanguage);
-    // The language page has set the language; the frame creates the pages.
-    FlowAction LanguageChosen();
+    // The first page: the language page unless "Multi Language" starts with "0".
+    void Start(const QString& multiLanguage);
+    // The language page has set the language.
+    void LanguageChosen();
 
-    FlowAction Next();
-    FlowAction Back();
-    FlowAction Continue(int outcome);
+    void NextStep();
+    void PreviousStep();
 
     // The connection-type page's choice buttons, and the end of its
     // automatic detection, which keeps the type chosen before.
-    FlowAction ChooseConnectionType(int wanType);
-    FlowAction LeaveConnectionTypePage();
+    void ChooseConnectionType(int wanType);
+    void LeaveConnectionTypePage();
 
 private:
-    enum class Pending { None, LinkCheck, ConnectOk, ConnectFailed, Collect, Save, Reboot };
-
-    FlowAction NextFromConnectionType();
-    FlowAction ContinueAfterCollect(bool accepted);
-    FlowAction ContinueAfterLinkCheck(int result);
-    FlowAction Ask(Pending pending, FlowAction action);
-    FlowAction Show(int page, const QString& title = {});
-    static FlowAction Stay();
+    bool IsLinkConfirmed();
+    void ShowPageOfWanType();
+    void SaveAndShowResult();
     int PageBefore(int page) const;
+    void Show(int page);
 
     WizardData& data_;
-    Pending pending_ = Pending::None;
+    FlowHost& host_;
 };
