@@ -36,6 +36,10 @@ const Chord kRight{Qt::Key_Right};
 const Chord kHome{Qt::Key_Home};
 const Chord kEnd{Qt::Key_End};
 const Chord kSelectAll{Qt::Key_A, Qt::ControlModifier};
+const Chord kShiftHome{Qt::Key_Home, Qt::ShiftModifier};
+const Chord kShiftEnd{Qt::Key_End, Qt::ShiftModifier};
+const Chord kShiftLeft{Qt::Key_Left, Qt::ShiftModifier};
+const Chord kShiftRight{Qt::Key_Right, Qt::ShiftModifier};
 
 class AddressEntryTest : public ::testing::Test {
 protected:
@@ -122,6 +126,17 @@ TEST_F(AddressEntryTest, TypingAfterAClick)
         {"paste of no address changes nothing", 0x01020304, 1, {Pasted{"10.0.0"}}, "1|2|3|4", 1},
         {"select all and overtype", 0x01020304, 2, {kSelectAll, "10.0.0.138"}, "10|0|0|138", 3},
         {"select all and delete empties", 0x01020304, 1, {kSelectAll, kDelete}, "|||", 0},
+        {"end then shift+home takes the whole address", 0xC0A80001, 0, {kEnd, kShiftHome, "10.0.0.138"},
+         "10|0|0|138", 3},
+        {"home then shift+end takes it too", 0xC0A80001, 2, {kHome, kShiftEnd, "10.0.0.138"}, "10|0|0|138", 3},
+        {"shift+home from a middle octet, then backspace", 0xC0A80001, 2, {kShiftHome, kBackspace}, "|||", 0},
+        {"shift+right at an octet's end crosses the dot", 0xC0A80001, 1, {kEnd, kHome, kRight, kRight, kRight,
+         kShiftRight, kShiftRight, "7"}, "7|||", 0},
+        {"shift+left back into one octet selects only there", 0x0A141E28, 1,
+         {kRight, kShiftRight, kShiftLeft, kShiftLeft, "4"}, "10|24|30|40", 1},
+        {"shift+left inside an octet stays a line edit's", 0x0A141E28, 1, {kRight, kShiftLeft, "1"}, "10|21|30|40", 1},
+        {"a plain move ends the selection across octets", 0x0A141E28, 3, {kEnd, kShiftHome, kRight, "1"},
+         "110|20|30|40", 1},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(each.name);
@@ -156,6 +171,16 @@ TEST_F(AddressEntryTest, SelectAllCopiesTheWholeAddress)
     Strike(kSelectAll);
     Strike(Chord{Qt::Key_C, Qt::ControlModifier});
     EXPECT_EQ(QApplication::clipboard()->text(), "192.168.0.1");
+}
+
+TEST_F(AddressEntryTest, CopyTakesWhatTheSelectionAcrossOctetsShows)
+{
+    entry->SetValue(0xC0A80001);
+    QTest::mouseClick(Octet(3), Qt::LeftButton);
+    for (const Stroke& stroke : std::vector<Stroke>{kEnd, kShiftLeft, kShiftLeft, kShiftLeft, kShiftLeft, kShiftLeft})
+        Strike(stroke);
+    Strike(Chord{Qt::Key_C, Qt::ControlModifier});
+    EXPECT_EQ(QApplication::clipboard()->text(), "8.0.1");
 }
 
 TEST_F(AddressEntryTest, IsOneTabStopFromAnyOctetAndNamedByItsLabel)

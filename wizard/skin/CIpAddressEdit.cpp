@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include <cstdlib>
 #include <memory>
 #include <utility>
 
@@ -170,7 +171,7 @@ void CIpAddressEdit::OnOctetFocused(int index)
 {
     touched_ = -1;
     Octet(index)->setAccessibleName(SpokenName());
-    EndWholeSelection(index);
+    EndSpan(index);
 }
 
 void CIpAddressEdit::OnOctetLeft(int index)
@@ -184,10 +185,9 @@ void CIpAddressEdit::OnOctetLeft(int index)
 bool CIpAddressEdit::OnMousePress(int index)
 {
     justAdvanced_ = false;
-    if (std::exchange(touched_, index) == index) {
-        EndWholeSelection(index);
+    EndSpan(index);
+    if (std::exchange(touched_, index) == index)
         return false;
-    }
     // The first click into an octet takes it whole, so typing replaces it,
     // even when the page had already put the focus there.
     Octet(index)->setFocus(Qt::MouseFocusReason);
@@ -202,12 +202,14 @@ bool CIpAddressEdit::OnKey(int index, QKeyEvent* key)
         return false;
     digitTyped_ = IsDigit(key);
     touched_ = index;
-    if (wholeSelected_ && OnWholeSelectedKey(key))
+    if (span_ && OnSpanKey(key))
         return true;
     if (key->matches(QKeySequence::SelectAll)) {
-        SelectWhole();
+        SelectSpan({0, 0}, {kLastOctet, Lengths()[kLastOctet]});
         return true;
     }
+    if (key->modifiers() == Qt::ShiftModifier && OnExtendKey(index, key))
+        return true;
     if (key->matches(QKeySequence::Paste))
         return PasteAddress();
     if (IsSeparator(key))
@@ -220,20 +222,22 @@ bool CIpAddressEdit::OnKey(int index, QKeyEvent* key)
     return IsPlain(key) && OnMoveKey(index, key);
 }
 
-bool CIpAddressEdit::OnWholeSelectedKey(QKeyEvent* key)
+bool CIpAddressEdit::OnSpanKey(QKeyEvent* key)
 {
     if (key->matches(QKeySequence::Copy)) {
-        QApplication::clipboard()->setText(Text());
+        QApplication::clipboard()->setText(SpanText());
         return true;
     }
-    if (key->matches(QKeySequence::SelectAll) || (key->matches(QKeySequence::Paste) && PasteAddress()))
+    if (key->matches(QKeySequence::Paste) && PasteAddress())
+        return true;
+    if (key->modifiers() == Qt::ShiftModifier && OnExtendKey(span_->head.octet, key))
         return true;
     const bool erases = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
     if (!erases && !IsDigit(key) && !key->matches(QKeySequence::Paste)) {
-        EndWholeSelection(OctetIndex(QApplication::focusWidget()));
+        EndSpan(OctetIndex(QApplication::focusWidget()));
         return false;
     }
-    wholeSelected_ = false;
+    span_.reset();
     for (QLineEdit* octet : octets_)
         octet->clear();
     FocusOctet(0);
@@ -243,6 +247,37 @@ bool CIpAddressEdit::OnWholeSelectedKey(QKeyEvent* key)
         QCoreApplication::sendEvent(Octet(0), again.get());
     }
     return true;
+}
+
+// Shift with a move key, from where the selection or caret is: Home and End
+// reach the ends of the whole address, Left and Right cross an octet's edge.
+bool CIpAddressEdit::OnExtendKey(int index, const QKeyEvent* key)
+{
+    const OctetLengths lengths = Lengths();
+    const AddressPoint anchor = span_ ? span_->anchor : AnchorIn(index);
+    const AddressPoint head = span_ ? span_->head : AddressPoint{index, Octet(index)->cursorPosition()};
+    const bool atLeftEdge = head.position == 0;
+    const bool atRightEdge = head.position == lengths[static_cast<std::size_t>(head.octet)];
+    switch (key->key()) {
+    case Qt::Key_Home:
+        SelectSpan(anchor, {0, 0});
+        return true;
+    case Qt::Key_End:
+        SelectSpan(anchor, {kLastOctet, lengths[kLastOctet]});
+        return true;
+    case Qt::Key_Left:
+        if (!span_ && !atLeftEdge)
+            return false;
+        SelectSpan(anchor, StepLeft(head, lengths));
+        return true;
+    case Qt::Key_Right:
+        if (!span_ && !atRightEdge)
+            return false;
+        SelectSpan(anchor, StepRight(head, lengths));
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool CIpAddressEdit::OnSeparator(int index)
@@ -299,16 +334,56 @@ bool CIpAddressEdit::PasteAddress()
     return true;
 }
 
-void CIpAddressEdit::SelectWhole()
+OctetLengths CIpAddressEdit::Lengths() const
 {
-    for (QLineEdit* octet : octets_)
-        octet->selectAll();
-    wholeSelected_ = true;
+    OctetLengths lengths{};
+    for (int i = 0; i <= kLastOctet; ++i)
+        lengths[static_cast<std::size_t>(i)] = static_cast<int>(Octet(i)->text().size());
+    return lengths;
 }
 
-void CIpAddressEdit::EndWholeSelection(int keep)
+// Where a selection inside one octet started: the end away from the caret.
+AddressPoint CIpAddressEdit::AnchorIn(int index) const
 {
-    if (!std::exchange(wholeSelected_, false))
+    const QLineEdit* octet = Octet(index);
+    if (!octet->hasSelectedText())
+        return {index, octet->cursorPosition()};
+    const bool caretAtStart = octet->cursorPosition() == octet->selectionStart();
+    return {index, caretAtStart ? octet->selectionEnd() : octet->selectionStart()};
+}
+
+// Within one octet the octet's own selection is enough; across octets each
+// shows its part, and the focus stays where the caret is.
+void CIpAddressEdit::SelectSpan(AddressPoint anchor, AddressPoint head)
+{
+    span_.reset();
+    Octet(head.octet)->setFocus(Qt::OtherFocusReason);
+    const OctetLengths lengths = Lengths();
+    for (int i = 0; i <= kLastOctet; ++i) {
+        const auto [from, to] = OctetPart(anchor, head, i, lengths);
+        if (from == to && i != head.octet)
+            Octet(i)->deselect();
+        else
+            Octet(i)->setSelection(from, to - from);
+    }
+    if (anchor.octet != head.octet)
+        span_ = Span{anchor, head};
+}
+
+QString CIpAddressEdit::SpanText() const
+{
+    QStringList texts;
+    for (const QLineEdit* octet : octets_)
+        texts << octet->text();
+    const OctetLengths lengths = Lengths();
+    const int anchor = AddressOffset(span_->anchor, lengths);
+    const int head = AddressOffset(span_->head, lengths);
+    return texts.join(u'.').mid(std::min(anchor, head), std::abs(head - anchor));
+}
+
+void CIpAddressEdit::EndSpan(int keep)
+{
+    if (!std::exchange(span_, std::nullopt))
         return;
     for (int i = 0; i <= kLastOctet; ++i) {
         if (i != keep)

@@ -1,14 +1,19 @@
 // IPv4 entry of four octets that types as the address fields of every
 // network dialog: an octet is selected when focused, fills on to the next
-// one, and a whole dotted address typed or pasted fills all four. The
+// one, and a whole dotted address typed or pasted fills all four. Shift
+// with Home, End, Left and Right selects across the octets as in a line
+// edit, and typing over such a selection starts a new address. The
 // control is one Tab stop named by its label; its value is a 32-bit number
 // in host order, and 0 shows as 0.0.0.0.
 #pragma once
+
+#include "OctetText.h"
 
 #include <QFrame>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QKeyEvent;
 class QLineEdit;
@@ -45,20 +50,29 @@ private:
     void OnOctetLeft(int index);
     bool OnMousePress(int index);
     bool OnKey(int index, QKeyEvent* key);
-    bool OnWholeSelectedKey(QKeyEvent* key);
+    bool OnSpanKey(QKeyEvent* key);
+    bool OnExtendKey(int index, const QKeyEvent* key);
     bool OnSeparator(int index);
     bool OnMoveKey(int index, const QKeyEvent* key);
     bool PasteAddress();
-    void SelectWhole();
-    void EndWholeSelection(int keep);
+    OctetLengths Lengths() const;
+    AddressPoint AnchorIn(int index) const;
+    void SelectSpan(AddressPoint anchor, AddressPoint head);
+    QString SpanText() const;
+    void EndSpan(int keep);
     void LeaveFromFirstOctet(int index);
 
     std::array<QLineEdit*, 4> octets_{};
     // The focus moved on by itself; a separator typed next is the user's own
     // and already done.
     bool justAdvanced_ = false;
-    // Ctrl+A took in all four octets: typing starts a new address.
-    bool wholeSelected_ = false;
+    // A selection over more than one octet, by Ctrl+A or Shift with a move
+    // key: typing over it starts a new address.
+    struct Span {
+        AddressPoint anchor;
+        AddressPoint head;
+    };
+    std::optional<Span> span_;
     // The key the octet is about to take is a digit: only a typed digit
     // that completes an octet moves on, never an erasing key.
     bool digitTyped_ = false;

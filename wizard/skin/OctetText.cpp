@@ -51,3 +51,40 @@ std::optional<std::array<int, 4>> ParseTypedAddress(const QString& text)
     }
     return octets;
 }
+
+AddressPoint StepLeft(AddressPoint point, const OctetLengths& lengths)
+{
+    if (point.position > 0)
+        return {point.octet, point.position - 1};
+    if (point.octet == 0)
+        return point;
+    return {point.octet - 1, lengths[static_cast<std::size_t>(point.octet - 1)]};
+}
+
+AddressPoint StepRight(AddressPoint point, const OctetLengths& lengths)
+{
+    if (point.position < lengths[static_cast<std::size_t>(point.octet)])
+        return {point.octet, point.position + 1};
+    if (point.octet == static_cast<int>(lengths.size()) - 1)
+        return point;
+    return {point.octet + 1, 0};
+}
+
+int AddressOffset(AddressPoint point, const OctetLengths& lengths)
+{
+    int offset = point.position;
+    for (int i = 0; i < point.octet; ++i)
+        offset += lengths[static_cast<std::size_t>(i)] + 1;
+    return offset;
+}
+
+std::pair<int, int> OctetPart(AddressPoint anchor, AddressPoint head, int octet, const OctetLengths& lengths)
+{
+    const int length = lengths[static_cast<std::size_t>(octet)];
+    const auto inOctet = [octet, length](AddressPoint point) {
+        if (point.octet < octet)
+            return 0;
+        return point.octet > octet ? length : point.position;
+    };
+    return {inOctet(anchor), inOctet(head)};
+}
