@@ -1,3 +1,4 @@
+#include "AccessibleEventLog.h"
 #include "CDlgMessageBox.h"
 #include "CLanguageTable.h"
 #include "CLookInfo.h"
@@ -8,6 +9,7 @@
 #include "ScreenDpi.h"
 #include "SkinFolder.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +18,23 @@
 
 
 namespace {
+
+QString NameOf(QWidget* widget)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// Every control a person can reach with Tab, without a name.
+QStringList UnnamedFocusStops(QWidget* dialog)
+{
+    QStringList unnamed;
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(dialog) && NameOf(control).isEmpty())
+            unnamed << control->objectName();
+    }
+    return unnamed;
+}
 
 class SkinDialogsTest : public ::testing::Test {
 protected:
@@ -61,6 +80,31 @@ TEST_F(SkinDialogsTest, MessageBoxEndsWithTheAnswerOfItsButtons)
         EXPECT_FALSE(box.isVisible());
         EXPECT_EQ(box.result(), c.result) << c.type << "/" << c.pressed;
     }
+}
+
+// Opened over the wizard, the box is read at once as an alert: its caption,
+// then its message; the dialogs are named by their headings.
+TEST_F(SkinDialogsTest, DialogsOpenAsNamedAlertsWithNamedButtons)
+{
+    AccessibleEventLog log;
+    for (int type : {1, 2, 3}) {
+        CDlgMessageBox box(language);
+        box.SetType(type);
+        box.SetCaption("Waring");
+        box.SetMessage("Account Empty");
+        box.open();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&box);
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), QAccessible::AlertMessage);
+        EXPECT_EQ(log.TakeAlerts(), (std::vector<AccessibleEventLog::Announcement>{{"Waring", "Account Empty"}}));
+        EXPECT_EQ(UnnamedFocusStops(&box), QStringList()) << type;
+        box.reject();
+    }
+    CLookInfo info(language);
+    info.SetCauseKey(QStringLiteral("Cause No Cable"));
+    info.open();
+    EXPECT_EQ(NameOf(&info), "Connect failed");
+    EXPECT_EQ(UnnamedFocusStops(&info), QStringList());
 }
 
 TEST_F(SkinDialogsTest, ShowMessageBoxRunsARealBoxModally)

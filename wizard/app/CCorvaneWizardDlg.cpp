@@ -47,6 +47,12 @@ QIcon ProgramIcon()
     return QIcon(QPixmap::fromImage(SkinPrefetch::TakePicture(ProgramIconPath())));
 }
 
+void AnnouncePage(QWidget* page)
+{
+    if (auto* wizardPage = qobject_cast<CWizardPage*>(page))
+        wizardPage->Announce();
+}
+
 } // namespace
 
 CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWidget* parent)
@@ -162,6 +168,7 @@ void CCorvaneWizardDlg::ShowPage(int page)
         shown->show();
     }
     FocusPage(shown);
+    AnnouncePage(shown);
     update();
 }
 
@@ -172,6 +179,7 @@ void CCorvaneWizardDlg::ShowLanguagePage(const QRect& pageArea)
     languagePage_->setGeometry(pageArea);
     languagePage_->show();
     FocusPage(languagePage_);
+    AnnouncePage(languagePage_);
 }
 
 // The page's fields come before the frame's buttons for Tab, and a page opens

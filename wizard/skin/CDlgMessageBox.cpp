@@ -8,6 +8,7 @@
 #include "HouseStyles.h"
 #include "ProgramFolder.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -21,6 +22,14 @@ const CLanguageTable* registeredLanguage = nullptr;
 std::deque<int> nextAnswers;
 std::vector<CDlgMessageBox::Call> recordedCalls;
 
+// A screen reader reads an alert's name and texts as soon as it opens.
+QAccessibleInterface* CreateAlertAccessible(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("CDlgMessageBox") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+}
+
 } // namespace
 
 CDlgMessageBox::CDlgMessageBox(const CLanguageTable& language, QWidget* parent)
@@ -28,6 +37,8 @@ CDlgMessageBox::CDlgMessageBox(const CLanguageTable& language, QWidget* parent)
     , language_(language)
 {
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    static const bool alertRole = (QAccessible::installFactory(CreateAlertAccessible), true);
+    Q_UNUSED(alertRole);
     SetSkinBitmap(GetProgramFolder() + QStringLiteral("Skin\\DlgMessageBox.bmp"), kSkinKeyColor);
 }
 
@@ -66,6 +77,15 @@ void CDlgMessageBox::OnInitDialog()
     activateWindow();
     FindControlAs<CSkStatic>(this, kCaptionId)->setText(caption_);
     FindControlAs<CSkStatic>(this, kMessageId)->setText(message_);
+    setAccessibleName(caption_);
+    setAccessibleDescription(message_);
+}
+
+void CDlgMessageBox::showEvent(QShowEvent* event)
+{
+    CPolygonDialog::showEvent(event);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void CDlgMessageBox::StyleControls()

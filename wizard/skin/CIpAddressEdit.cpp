@@ -399,6 +399,13 @@ void CIpAddressEdit::LeaveFromFirstOctet(int index)
         Octet(0)->setFocus(Qt::OtherFocusReason);
 }
 
+void CIpAddressEdit::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    for (QLineEdit* octet : octets_)
+        octet->setAccessibleName(SpokenName());
+}
+
 bool CIpAddressEdit::eventFilter(QObject* watched, QEvent* event)
 {
     const int index = OctetIndex(watched);

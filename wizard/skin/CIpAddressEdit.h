@@ -38,6 +38,9 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The label's text is final once the dialog shows: every octet takes it
+    // as its name, for a screen reader walking the window.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QLineEdit* Octet(int index) const { return octets_[static_cast<std::size_t>(index)]; }

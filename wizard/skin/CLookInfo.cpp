@@ -43,6 +43,7 @@ void CLookInfo::OnInitDialog()
     note->SetTextFont(672 / ScreenDpi(), face);
     note->SetTextColor(MakeColorRef(255, 0, 0));
     TranslateDialog(this, language_);
+    setAccessibleName(FindControlAs<CSkStatic>(this, kTitleId)->text());
     ShowCause();
 }
 

@@ -31,7 +31,8 @@ QAccessible::Role CSkChoiceAccessible::role() const
 
 QString CSkChoiceAccessible::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+    // A box without a caption of its own is named by the label tied to it.
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty() && !Choice()->text().isEmpty())
         return Choice()->text();
     return QAccessibleWidget::text(t);
 }

@@ -13,9 +13,15 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRegularExpressionValidator>
 
+#include <cstdlib>
+
 namespace {
+
+// On a hint label: the field it describes.
+constexpr const char* kHintForProperty = "hintFor";
 
 QWidget* CreateStatic(const DialogItem& item, QWidget* parent)
 {
@@ -59,6 +65,15 @@ QWidget* CreateButton(const DialogItem& item, QWidget* parent)
     return button;
 }
 
+// A screen reader on Qt 6.4 reads a closed list without its value; the
+// description, which it reads with the focus, carries it.
+QWidget* CreateList(QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    QObject::connect(list, &QComboBox::currentTextChanged, list, &QWidget::setAccessibleDescription);
+    return list;
+}
+
 QWidget* CreateControl(const DialogItem& item, QWidget* parent)
 {
     switch (item.kind) {
@@ -67,7 +82,7 @@ QWidget* CreateControl(const DialogItem& item, QWidget* parent)
     case ControlKind::Edit:
         return CreateEdit(item, parent);
     case ControlKind::ComboBox:
-        return new QComboBox(parent);
+        return CreateList(parent);
     case ControlKind::IpAddress:
         return new CIpAddressEdit(parent);
     case ControlKind::Picture:
@@ -81,18 +96,44 @@ QWidget* CreateControl(const DialogItem& item, QWidget* parent)
 
 bool IsField(ControlKind kind)
 {
-    return kind == ControlKind::Edit || kind == ControlKind::ComboBox || kind == ControlKind::IpAddress;
+    return kind == ControlKind::Edit || kind == ControlKind::ComboBox || kind == ControlKind::IpAddress
+        || kind == ControlKind::CheckBox;
 }
 
-// A label written just before a field names it, for screen readers.
+bool FollowsOnItsLine(const DialogItem& item, const DialogItem& field)
+{
+    const int middle = item.rect.y + item.rect.cy / 2;
+    const int fieldMiddle = field.rect.y + field.rect.cy / 2;
+    return std::abs(middle - fieldMiddle) <= 2 && item.rect.x >= field.rect.x + field.rect.cx;
+}
+
+// A label written just before a field names it, for screen readers; one
+// written just after it on the same line is its hint.
 void TieLabelToField(QWidget* previous, const DialogItem* previousItem, QWidget* control, const DialogItem& item)
 {
-    auto* label = qobject_cast<QLabel*>(previous);
-    if (label && previousItem->kind == ControlKind::Static && IsField(item.kind))
+    if (!previousItem)
+        return;
+    if (auto* label = qobject_cast<QLabel*>(previous); label && previousItem->kind == ControlKind::Static
+                                                         && IsField(item.kind))
         label->setBuddy(control);
+    if (item.kind == ControlKind::Static && IsField(previousItem->kind) && FollowsOnItsLine(item, *previousItem))
+        control->setProperty(kHintForProperty, QVariant::fromValue(static_cast<QObject*>(previous)));
 }
 
 } // namespace
+
+void DescribeFieldsByHints(QWidget* dialog)
+{
+    for (QLabel* label : dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* field = qobject_cast<QWidget*>(label->property(kHintForProperty).value<QObject*>()))
+            field->setAccessibleDescription(label->text());
+    }
+}
+
+bool IsFieldHint(const QWidget* label)
+{
+    return label->property(kHintForProperty).isValid();
+}
 
 QFont TemplateFont(const DialogTemplate& dialogTemplate, double dpi)
 {
@@ -128,6 +169,7 @@ bool BuildDialogFromTemplate(QWidget* dialog, int templateId)
             control->setHidden(true);
     }
     SetReadingTabOrder(dialog);
+    DescribeFieldsByHints(dialog);
     return true;
 }
 

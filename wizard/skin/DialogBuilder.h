@@ -11,6 +11,12 @@ struct DialogTemplate;
 // False for an unknown template id.
 bool BuildDialogFromTemplate(QWidget* dialog, int templateId);
 
+// Gives every field the text of the hint beside it as its accessible
+// description; the dialog calls it again whenever its texts change.
+void DescribeFieldsByHints(QWidget* dialog);
+// True for a label that is a field's hint rather than text of its own.
+bool IsFieldHint(const QWidget* label);
+
 // The template font at 96 DPI: point size × 96 ÷ 72, rounded.
 QFont TemplateFont(const DialogTemplate& dialogTemplate, double dpi);
 // The template's font at `dpi` and its fixed size, on the dialog itself.

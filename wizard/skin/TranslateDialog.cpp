@@ -1,6 +1,7 @@
 #include "TranslateDialog.h"
 
 #include "CLanguageTable.h"
+#include "DialogBuilder.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -44,4 +45,5 @@ void TranslateDialog(QWidget* dialog, const CLanguageTable& language)
         if (!text.isEmpty())
             SetControlCaption(control, text);
     }
+    DescribeFieldsByHints(dialog);
 }

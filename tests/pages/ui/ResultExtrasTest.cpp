@@ -2,6 +2,7 @@
 // it, and the network card as a person would save it.
 #include "CResultDlg.h"
 
+#include "AccessibleEventLog.h"
 #include "CSkDisplayPic.h"
 #include "ResultPageFixture.h"
 #include "SaveFileDialog.h"
@@ -103,6 +104,24 @@ TEST_F(ResultExtrasTest, HeadlineAndSignFollowTheWanStateAndTheWait)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Text(*page, 1171) == "Result Online"; }, 10000));
     EXPECT_TRUE(signIsGreen());
     EXPECT_EQ(Picture(*page, ResultExtras::kStateIcon)->accessibleName(), "Result Online");
+}
+
+// The headline turns while the focus is elsewhere: a screen reader is told
+// the new headline and note; the page's opening is the frame's to tell.
+TEST_F(ResultExtrasTest, TurningHeadlineIsAnnounced)
+{
+    AccessibleEventLog log;
+    auto page = MakePage(true);
+    router.Answer(1, WanStatus("Dynamic IP", "0.0.0.0", "0.0.0.0", "0.0.0.0", ""));
+    page->show();
+    EXPECT_EQ(Text(*page, 1171), "Result Connecting");
+    EXPECT_TRUE(log.TakeAnnouncements().empty());
+
+    router.Answer(1, WanStatus("Dynamic IP", "10.0.0.2", "255.0.0.0", "10.0.0.1", ""));
+    sleeper->Allow(2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Text(*page, 1171) == "Result Online"; }, 10000));
+    EXPECT_EQ(log.TakeAnnouncements(),
+              (std::vector<AccessibleEventLog::Announcement>{{"Result Online", "Result Online Note"}}));
 }
 
 TEST_F(ResultExtrasTest, SavedCardIsOnePdfPageInEachLanguage)

@@ -14,4 +14,8 @@ protected:
     CInstructionPage(int page, int templateId, QWidget* parent, WizardHost& host);
 
     void OnInitDialog() override;
+    QString PictureText() const override;
+
+private:
+    int page_;
 };

@@ -148,6 +148,10 @@ void CResultDlg::TakeWanStatus(const WanStatusInfo& status)
     record.gateway = status.gateway;
     record.wanMac = status.wanMac;
     FillFields();
+    const ResultHeadline before = extras_.State().headline;
     extras_.ShowState(refresher_.IsRunning());
+    // "Connecting" turning into "online" happens with the focus elsewhere.
+    if (extras_.State().headline != before)
+        Announce();
     SetRefreshEnabled(!refresher_.IsRefreshPending());
 }

@@ -1,5 +1,6 @@
 #include "CWelcomeDlg.h"
 
+#include "CLanguageTable.h"
 #include "CWndCommonAttr.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
@@ -26,6 +27,11 @@ void CWelcomeDlg::OnInitDialog()
     if (CWndCommonAttr* info = Attr(kInfo))
         info->SetTextFont(kInfoFontConstant / ScreenDpi(), face, true);
     Translate();
+}
+
+QString CWelcomeDlg::PictureText() const
+{
+    return Language().GetText(QStringLiteral(LANG_KEY("Welcome Picture")));
 }
 
 void CWelcomeDlg::mouseMoveEvent(QMouseEvent*)

@@ -14,6 +14,7 @@ public:
 
 protected:
     void OnInitDialog() override;
+    QString PictureText() const override;
     // The welcome page ignores mouse moves entirely.
     void mouseMoveEvent(QMouseEvent* event) override;
 };

@@ -4,8 +4,10 @@
 #include "CIpAddressEdit.h"
 #include "CSkStatic.h"
 #include "CWndCommonAttr.h"
+#include "ControlId.h"
 #include "KeyboardOrder.h"
 #include "ProgramFolder.h"
+#include "ScreenReaderNotice.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
 #include "TextInk.h"
@@ -14,6 +16,7 @@
 
 #include <QComboBox>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -113,6 +116,37 @@ void CWizardPage::PlaceStepNumber()
     const qreal dx = metrics.horizontalAdvance(label->text()) / 2 - ink.center().x();
     const qreal dy = metrics.height() / 2 - metrics.ascent() - ink.center().y();
     label->setGeometry(kStepBadge.translated(qRound(dx), qRound(dy)));
+}
+
+void CWizardPage::Announce()
+{
+    const QLabel* title = TitleLabel();
+    setAccessibleName(title ? title->text().simplified() : QString());
+    setAccessibleDescription(SpokenText());
+    ScreenReaderNotice::Announce(this, accessibleName(), accessibleDescription());
+}
+
+// Every page's template writes its title first, after the step number.
+const QLabel* CWizardPage::TitleLabel() const
+{
+    for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (ControlIdOf(label) != kStepNumber)
+            return label;
+    }
+    return nullptr;
+}
+
+QString CWizardPage::SpokenText() const
+{
+    QStringList texts{PictureText()};
+    const QLabel* title = TitleLabel();
+    for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label != title && ControlIdOf(label) != kStepNumber && !label->buddy() && !IsFieldHint(label)
+            && label->isVisibleTo(this))
+            texts << label->text().simplified();
+    }
+    texts.removeAll(QString());
+    return texts.join(u' ');
 }
 
 bool CWizardPage::PassedCheck(const std::optional<UserMessage>& failure) const

@@ -14,6 +14,7 @@
 
 class CLanguageTable;
 class CWndCommonAttr;
+class QLabel;
 class WizardHost;
 struct WizardData;
 
@@ -38,6 +39,11 @@ public:
     // after a warning, when an entry is wrong. Pages without entries have
     // nothing to collect.
     virtual bool CollectSettings() { return false; }
+
+    // Tells a screen reader the page's title and what the page says beyond
+    // its fields, and names the page so: the frame calls it when the page
+    // opens, for the focus may stay on Next and say nothing new.
+    void Announce();
 
 protected:
     // The big number each step's page shows in its corner.
@@ -69,9 +75,16 @@ protected:
     // Shows the page's warning for a failed check; true when there was none.
     bool PassedCheck(const std::optional<UserMessage>& failure) const;
     void ShowTranslated(const UserMessage& message) const;
+    // The words of the page's picture, for those who cannot see it; empty
+    // when the picture shows nothing the texts do not say.
+    virtual QString PictureText() const { return {}; }
 
 private:
     void PlaceStepNumber();
+    const QLabel* TitleLabel() const;
+    // The picture's words, then every shown text that neither names nor
+    // describes a field, in reading order.
+    QString SpokenText() const;
 
     WizardHost& host_;
 };
