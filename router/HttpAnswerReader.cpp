@@ -29,6 +29,42 @@ bool CouldStartStatusLine(std::string_view bytes)
 
 bool IsInterim(unsigned status) { return status / 100 == 1 && status != 101; }
 
+// Where the head ends (after its empty line), or nothing while it has not
+// arrived. A line may end in a bare LF (RFC 9112, section 2.2).
+std::optional<std::size_t> HeadSize(std::string_view bytes)
+{
+    for (std::size_t lf = bytes.find('\n'); lf != std::string_view::npos; lf = bytes.find('\n', lf + 1)) {
+        const std::string_view next = bytes.substr(lf + 1, 2);
+        if (next.starts_with('\n')) {
+            return lf + 2;
+        }
+        if (next == "\r\n") {
+            return lf + 3;
+        }
+    }
+    return std::nullopt;
+}
+
+// Embedded servers end the status and header lines with a bare LF, wholly
+// or mixed with CRLF, and some leave out the blank before an empty reason;
+// browsers read both. Beast takes neither, so its copy of the head gets a
+// CR before every bare LF and the blank after a status code that ends the line.
+std::string WithCrLfLineEnds(std::string_view head)
+{
+    std::string result;
+    result.reserve(head.size() + head.size() / 8 + 1);
+    for (std::size_t i = 0; i < head.size(); ++i) {
+        if (i == kShape.size() && (head[i] == '\r' || head[i] == '\n')) {
+            result += ' ';
+        }
+        if (head[i] == '\n' && (i == 0 || head[i - 1] != '\r')) {
+            result += '\r';
+        }
+        result += head[i];
+    }
+    return result;
+}
+
 } // namespace
 
 HttpAnswerReader::HttpAnswerReader(bool wantBody) : wantBody_(wantBody) { StartParser(); }
@@ -81,7 +117,9 @@ std::optional<HttpAnswer> HttpAnswerReader::Read(std::string_view raw)
 void HttpAnswerReader::StartParser()
 {
     parser_.emplace();
-    parser_->header_limit(kHeadLimit);
+    // kHeadLimit bounds the head as received; the parser's copy may have
+    // gained a CR per line.
+    parser_->header_limit(2 * kHeadLimit);
     // The body is cut at kBodyLimit instead. (No limit as boost::none would
     // compare as smaller than any declared length in this Beast.)
     parser_->body_limit(std::numeric_limits<std::uint64_t>::max());
@@ -92,43 +130,66 @@ void HttpAnswerReader::ParsePending()
 {
     while (progress_ == Progress::Reading && !plainText_ && !pending_.empty()) {
         // A message's first bytes reach the parser only once they are known
-        // to be a status line; the parser takes them before the line ends.
+        // to be a status line.
         if (!parser_->got_some()) {
             plainText_ = !CouldStartStatusLine(pending_);
             if (plainText_ || pending_.size() < kShape.size()) {
                 return;
             }
         }
-        boost::system::error_code error;
-        const std::size_t used = parser_->put(boost::asio::buffer(pending_), error);
-        pending_.erase(0, used);
-        if (error == http::error::need_more) {
-            return;
-        }
-        if (error) {
-            progress_ = Progress::Failed;
-            return;
-        }
-        if (!TakeParsedHead() && used == 0) {
+        if (!(parser_->is_header_done() ? PutBody() : PutHead())) {
             return;
         }
     }
 }
 
-// True when the parser may go on with what is pending.
-bool HttpAnswerReader::TakeParsedHead()
+// The head goes to the parser whole, once its empty line has arrived, with
+// its line ends made the way Beast reads them.
+bool HttpAnswerReader::PutHead()
 {
-    if (!parser_->is_header_done()) {
-        return true;
+    const std::optional<std::size_t> size = HeadSize(pending_);
+    if (!size || *size > kHeadLimit) {
+        if (size || pending_.size() >= kHeadLimit) {
+            progress_ = Progress::Failed;
+        }
+        return false;
     }
+    const std::string head = WithCrLfLineEnds(std::string_view(pending_).substr(0, *size));
+    boost::system::error_code error;
+    const std::size_t used = parser_->put(boost::asio::buffer(head), error);
+    if (error || used != head.size() || !parser_->is_header_done()) {
+        progress_ = Progress::Failed;
+        return false;
+    }
+    pending_.erase(0, *size);
+    TakeParsed();
+    return true;
+}
+
+bool HttpAnswerReader::PutBody()
+{
+    boost::system::error_code error;
+    const std::size_t used = parser_->put(boost::asio::buffer(pending_), error);
+    pending_.erase(0, used);
+    if (error && error != http::error::need_more) {
+        progress_ = Progress::Failed;
+        return false;
+    }
+    TakeParsed();
+    return !error && used > 0;
+}
+
+// After a head or body bytes: an interim answer makes way for the final
+// one, which is complete once it needs no more.
+void HttpAnswerReader::TakeParsed()
+{
     if (IsInterim(parser_->get().result_int())) {
-        StartParser(); // the final answer follows
-        return true;
+        StartParser();
+        return;
     }
     if (!wantBody_ || parser_->is_done() || parser_->get().body().size() >= kBodyLimit) {
         Complete();
     }
-    return false;
 }
 
 void HttpAnswerReader::TakePlainText()

@@ -2,7 +2,8 @@
 // connection feeds it what arrives until it is complete or has failed.
 // Beast's response parser does the reading; around it stay only what
 // Beast does not do: skipping interim (1xx) answers, taking an answer
-// without a status line as plain page text, and stopping at 8192 body bytes.
+// without a status line as plain page text, stopping at 8192 body bytes,
+// and reading a head whose lines end in a bare LF.
 #pragma once
 
 #include "FirstBytesBody.h"
@@ -40,8 +41,10 @@ private:
 
     void StartParser();
     void ParsePending();
-    // What one parser step left: a final head, an interim one or more to come.
-    bool TakeParsedHead();
+    // Each true when the parser took something and may go on with what is pending.
+    bool PutHead();
+    bool PutBody();
+    void TakeParsed();
     void TakePlainText();
     void Complete();
 

@@ -103,7 +103,33 @@ INSTANTIATE_TEST_SUITE_P(Answers, RouterAnswerReading,
                 + HexChunk(Repeat('d', 5000)) + "0\r\n\r\n",
             200, Repeat('c', 5000) + Repeat('d', 3192)},
         AnswerCase{"LongRawCut", Repeat('r', 9000), 0, Repeat('r', 8192)},
-        AnswerCase{"NothingFails", "", kFailed, ""}),
+        AnswerCase{"NothingFails", "", kFailed, ""},
+        // Line ends as embedded servers write them: the head's bare LFs are
+        // read as CRLF, the body keeps its bytes.
+        AnswerCase{"BareLfHeadWithLength",
+            "HTTP/1.1 200 OK\nServer: s\nContent-Type: text/html\nContent-Length: 5\n\nhelloEXTRA", 200, "hello"},
+        AnswerCase{"MixedLineEndsCloseDelimited",
+            "HTTP/1.0 200 OK\nServer: s/2.5.0\r\nPragma: no-cache\nCache-control: no-cache\nContent-Type: text/html\n\n"
+            "<html>\r\n1\n\n2\r\n\r\n</html>\n",
+            200, "<html>\r\n1\n\n2\r\n\r\n</html>\n"},
+        AnswerCase{"BareLfHeadChunked", "HTTP/1.1 200 OK\nTransfer-Encoding: chunked\n\n5\r\nhello\r\n0\r\n\r\n", 200,
+            "hello"},
+        AnswerCase{"BareLfEndsCrLfLines", "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\nok", 200, "ok"},
+        AnswerCase{"CrLfEndsBareLfLines", "HTTP/1.1 200 OK\nContent-Length: 2\n\r\nok", 200, "ok"},
+        AnswerCase{"BareLfRedirect", "HTTP/1.0 302 Redirect\nLocation: http://192.168.0.1/a.asp\n\nmoved", 302, "moved"},
+        AnswerCase{"BareLfUnauthorized", "HTTP/1.1 401 Unauthorized\nWWW-Authenticate: Basic realm=\"r\"\n\ndenied",
+            401, "denied"},
+        AnswerCase{"BareLfInterimSkipped", "HTTP/1.1 100 Continue\n\nHTTP/1.1 200 OK\nContent-Length: 4\n\ndone", 200,
+            "done"},
+        AnswerCase{"StatusWithoutReason", "HTTP/1.0 200\r\nContent-Length: 2\r\n\r\nok", 200, "ok"},
+        AnswerCase{"BareLfStatusWithoutReason", "HTTP/1.0 404\n\nnot here", 404, "not here"},
+        AnswerCase{"BareLfBodyCutShortFails", "HTTP/1.0 200 OK\nContent-Length: 10\n\nabcd", kFailed, ""},
+        AnswerCase{"BareLfChunkedCutShortFails", "HTTP/1.1 200 OK\nTransfer-Encoding: chunked\n\n5\r\nhello\r\n",
+            kFailed, ""},
+        AnswerCase{"BareLfHeadCutShortFails", "HTTP/1.0 200 OK\nContent-Type: text/html\n", kFailed, ""},
+        AnswerCase{"BareLfOnlyInterimFails", "HTTP/1.1 100 Continue\n\nHTTP/1.1 100 Continue\n\n", kFailed, ""},
+        AnswerCase{"BareLfBadFieldFails", "HTTP/1.1 200 OK\nNot a field\n\nx", kFailed, ""},
+        AnswerCase{"StatusCodeRunningOnFails", "HTTP/1.1 2000 OK\n\nx", kFailed, ""}),
     [](const testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
 
 using Progress = HttpAnswerReader::Progress;
@@ -130,9 +156,22 @@ TEST(RouterAnswerReaderStops, AfterAFinalHeadWhenTheBodyIsNotWanted)
 
 TEST(RouterAnswerReaderStops, FailingWhenAHeadNeverEnds)
 {
+    for (const std::string lineEnd : {"\r\n", "\n"}) {
+        HttpAnswerReader reader;
+        reader.Feed("HTTP/1.1 200 OK" + lineEnd);
+        EXPECT_EQ(reader.Feed("X-Filler: " + Repeat('f', HttpAnswerReader::kHeadLimit)), Progress::Failed);
+    }
+}
+
+TEST(RouterAnswerReaderStops, FailingWhenAHeadEndsBeyondItsLimit)
+{
     HttpAnswerReader reader;
-    reader.Feed("HTTP/1.1 200 OK\r\n");
-    EXPECT_EQ(reader.Feed("X-Filler: " + Repeat('f', HttpAnswerReader::kHeadLimit)), Progress::Failed);
+    const std::string filler = "X-Filler: " + Repeat('f', 80) + "\n";
+    std::string head = "HTTP/1.1 200 OK\n";
+    while (head.size() <= HttpAnswerReader::kHeadLimit) {
+        head += filler;
+    }
+    EXPECT_EQ(reader.Feed(head + "\nbody"), Progress::Failed);
 }
 
 TEST(RouterAnswerReaderStops, WithoutReservingADeclaredHugeBody)
