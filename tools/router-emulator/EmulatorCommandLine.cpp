@@ -95,7 +95,9 @@ std::string EmulatorCommandLine::HelpText()
            "  --reboot-ms N             time a reboot refuses connections (default 0)\n"
            "  --fault MODE              none, refuse, silent, reset, garbage, oversized, slow-drip,\n"
            "                            stall-after-head, reset-mid-body, interim-only, or the valid\n"
-           "                            answer forms chunked, close-delimited and kept-open\n"
+           "                            answer forms chunked, close-delimited, kept-open, bare-lf,\n"
+           "                            mixed-lf, http10, redirect, headless, unmarked-401 and\n"
+           "                            unannounced-close\n"
            "  --drip-gap-ms N           gap between bytes in slow-drip mode and between interim\n"
            "                            answers in interim-only mode (default 20)\n"
            "  --help                    show this text\n";

@@ -13,7 +13,9 @@
 
 #include "FakeHostAdapters.h"
 
+#include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -133,6 +135,55 @@ TEST_F(RouterTasksOnEmulator, DynamicIpSaveSendsTheHostNameWithTheWanForm)
     EXPECT_EQ(state.wanType, WanDynamicIp);
     EXPECT_EQ(state.wanFields.Get("hostName"), "study-pc");
     EXPECT_EQ(state.rebootCount, 0);
+}
+
+// What the link check, save and reboot tasks of one PPPoE run gave, and every
+// request they put on the wire.
+struct TaskRunOutcome {
+    std::optional<int> linkCheck;
+    std::optional<int> save;
+    std::string connectionType;
+    std::string wanIp;
+    std::vector<std::string> requests;
+};
+
+TEST_F(RouterTasksOnEmulator, EveryValidAnswerFormGetsEachRequestAsOftenAsAHealthyRouter)
+{
+    const auto runUnder = [this](FaultMode form) {
+        config.fault = form;
+        data = WizardData();
+        StartEmulator();
+        TaskRunOutcome outcome;
+        outcome.linkCheck = Run(TaskLinkCheck);
+        FillPages(3);
+        outcome.save = Run(TaskSave);
+        Run(TaskReboot);
+        outcome.connectionType = data.wanStatusInfo.connectionType;
+        outcome.wanIp = data.wanStatusInfo.wanIp;
+        outcome.requests = emulator->RecordedRequests();
+        return outcome;
+    };
+    const TaskRunOutcome healthy = runUnder(FaultMode::None);
+    ASSERT_EQ(healthy.linkCheck, 1);
+    ASSERT_EQ(healthy.save, 1);
+    const auto posts = [&healthy](const std::string& path) {
+        return std::count_if(healthy.requests.begin(), healthy.requests.end(),
+                             [&path](const std::string& raw) { return raw.starts_with("POST " + path + " "); });
+    };
+    EXPECT_EQ(posts("/goform/WizardHandle"), 1);
+    EXPECT_EQ(posts("/goform/wirelessBasic"), 1);
+    EXPECT_EQ(posts("/goform/APSecurity"), 1);
+    EXPECT_EQ(posts("/goform/SysStatusHandle"), 1);
+    EXPECT_EQ(posts("/goform/AdvSetMacClone"), 1);
+    for (const FaultMode form : kValidAnswerForms) {
+        SCOPED_TRACE(std::string(FaultModeName(form)));
+        const TaskRunOutcome outcome = runUnder(form);
+        EXPECT_EQ(outcome.linkCheck, 1);
+        EXPECT_EQ(outcome.save, 1);
+        EXPECT_EQ(outcome.connectionType, healthy.connectionType);
+        EXPECT_EQ(outcome.wanIp, healthy.wanIp);
+        EXPECT_EQ(outcome.requests, healthy.requests); // byte for byte, none repeated
+    }
 }
 
 TEST_F(RouterTasksOnEmulator, LinkCheckReportsARejectedLoginAndAnUnreachableRouter)

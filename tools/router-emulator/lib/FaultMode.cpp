@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<FaultMode, std::string_view>, 13> kNames{{
+constexpr std::array<std::pair<FaultMode, std::string_view>, 20> kNames{{
     {FaultMode::None, "none"},
     {FaultMode::Refuse, "refuse"},
     {FaultMode::Silent, "silent"},
@@ -19,6 +19,13 @@ constexpr std::array<std::pair<FaultMode, std::string_view>, 13> kNames{{
     {FaultMode::Chunked, "chunked"},
     {FaultMode::CloseDelimited, "close-delimited"},
     {FaultMode::KeptOpen, "kept-open"},
+    {FaultMode::BareLf, "bare-lf"},
+    {FaultMode::MixedLf, "mixed-lf"},
+    {FaultMode::Http10, "http10"},
+    {FaultMode::Redirect, "redirect"},
+    {FaultMode::Headless, "headless"},
+    {FaultMode::Unmarked401, "unmarked-401"},
+    {FaultMode::UnannouncedClose, "unannounced-close"},
 }};
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "FaultResponder.h"
 
+#include "AnswerForm.h"
+
+#include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace asio = boost::asio;
 
@@ -18,8 +20,12 @@ FaultResponder::FaultResponder(asio::ip::tcp::socket& socket, const EmulatorConf
 {
 }
 
-asio::awaitable<void> FaultResponder::Play(FaultMode mode, const HttpResponse& answer)
+asio::awaitable<void> FaultResponder::Play(FaultMode mode, const HttpResponse& answer, const std::string& host)
 {
+    if (std::ranges::find(kValidAnswerForms, mode) != kValidAnswerForms.end()) {
+        co_await SendInForm(mode, answer, host);
+        co_return;
+    }
     switch (mode) {
     case FaultMode::Silent:
         co_await StaySilent();
@@ -45,17 +51,7 @@ asio::awaitable<void> FaultResponder::Play(FaultMode mode, const HttpResponse& a
     case FaultMode::InterimOnly:
         co_await RepeatInterimAnswer();
         break;
-    case FaultMode::Chunked:
-        co_await SendChunked(answer);
-        break;
-    case FaultMode::CloseDelimited:
-        co_await SendCloseDelimited(answer);
-        break;
-    case FaultMode::KeptOpen:
-        co_await SendAndKeepOpen(answer);
-        break;
-    case FaultMode::None:
-    case FaultMode::Refuse: // accepted just before the listener closed
+    default: // refuse: accepted just before the listener closed
         ResetConnection();
         break;
     }
@@ -147,32 +143,10 @@ asio::awaitable<void> FaultResponder::RepeatInterimAnswer()
     }
 }
 
-asio::awaitable<void> FaultResponder::SendChunked(const HttpResponse& answer)
+asio::awaitable<void> FaultResponder::SendInForm(FaultMode form, const HttpResponse& answer, const std::string& host)
 {
-    constexpr std::size_t kPieceBytes = 1000;
-    std::string bytes = answer.HeadFields() + "Transfer-Encoding: chunked\r\nConnection: close\r\n\r\n";
-    for (std::size_t offset = 0; offset < answer.body.size(); offset += kPieceBytes) {
-        const std::string piece = answer.body.substr(offset, kPieceBytes);
-        char size[20];
-        std::snprintf(size, sizeof size, "%zx\r\n", piece.size());
-        bytes += size + piece + "\r\n";
-    }
-    bytes += "0\r\n\r\n";
-    co_await Write(bytes);
-}
-
-asio::awaitable<void> FaultResponder::SendCloseDelimited(const HttpResponse& answer)
-{
-    const std::string bytes = answer.HeadFields() + "Connection: close\r\n\r\n" + answer.body;
-    co_await Write(bytes);
-}
-
-asio::awaitable<void> FaultResponder::SendAndKeepOpen(const HttpResponse& answer)
-{
-    const std::string bytes = answer.HeadFields() + "Content-Length: " + std::to_string(answer.body.size())
-        + "\r\nConnection: keep-alive\r\n\r\n" + answer.body;
-    const bool sent = co_await Write(bytes);
-    if (sent) {
+    const bool sent = co_await Write(RenderAnswerForm(form, answer, host));
+    if (sent && form == FaultMode::KeptOpen) {
         co_await StaySilent();
     }
 }

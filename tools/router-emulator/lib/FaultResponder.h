@@ -7,11 +7,14 @@
 #include "FaultMode.h"
 #include "HttpResponse.h"
 
+#include <string>
+
 class FaultResponder {
 public:
     FaultResponder(boost::asio::ip::tcp::socket& socket, const EmulatorConfig& config);
 
-    boost::asio::awaitable<void> Play(FaultMode mode, const HttpResponse& answer);
+    // `host` is the request's Host value.
+    boost::asio::awaitable<void> Play(FaultMode mode, const HttpResponse& answer, const std::string& host);
 
 private:
     boost::asio::awaitable<void> StaySilent();
@@ -22,9 +25,7 @@ private:
     boost::asio::awaitable<void> StallAfterHead(const HttpResponse& answer);
     boost::asio::awaitable<void> ResetMidBody(const HttpResponse& answer);
     boost::asio::awaitable<void> RepeatInterimAnswer();
-    boost::asio::awaitable<void> SendChunked(const HttpResponse& answer);
-    boost::asio::awaitable<void> SendCloseDelimited(const HttpResponse& answer);
-    boost::asio::awaitable<void> SendAndKeepOpen(const HttpResponse& answer);
+    boost::asio::awaitable<void> SendInForm(FaultMode form, const HttpResponse& answer, const std::string& host);
     boost::asio::awaitable<bool> Write(std::string_view bytes);
     void ResetConnection();
 

@@ -7,15 +7,26 @@ std::string HttpResponse::Head(std::size_t contentLength) const
 
 std::string HttpResponse::HeadFields() const
 {
-    std::string head = "HTTP/1.1 " + std::to_string(status) + " " + reason + "\r\n";
-    head += "Server: corvane-emulator\r\n";
-    head += "Pragma: no-cache\r\n";
-    head += "Cache-Control: no-cache\r\n";
-    head += "Content-Type: " + contentType + "\r\n";
-    for (const auto& [name, value] : extraHeaders) {
-        head += name + ": " + value + "\r\n";
+    std::string head;
+    for (const std::string& line : HeadLines()) {
+        head += line + "\r\n";
     }
     return head;
+}
+
+std::vector<std::string> HttpResponse::HeadLines(std::string_view version) const
+{
+    std::vector<std::string> lines{
+        std::string(version) + " " + std::to_string(status) + " " + reason,
+        "Server: corvane-emulator",
+        "Pragma: no-cache",
+        "Cache-Control: no-cache",
+        "Content-Type: " + contentType,
+    };
+    for (const auto& [name, value] : extraHeaders) {
+        lines.push_back(name + ": " + value);
+    }
+    return lines;
 }
 
 std::string HttpResponse::Serialize() const

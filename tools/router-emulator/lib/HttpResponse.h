@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,5 +19,7 @@ struct HttpResponse {
     std::string Head(std::size_t contentLength) const;
     // Status line and the headers that do not say how the body ends, without the empty line.
     std::string HeadFields() const;
+    // The same lines, each without its line end.
+    std::vector<std::string> HeadLines(std::string_view version = "HTTP/1.1") const;
     std::string Serialize() const;
 };

@@ -74,7 +74,8 @@ asio::awaitable<void> HttpSession::Answer(const HttpRequest& request)
     if (fault == FaultMode::None) {
         co_await Send(answer.Serialize());
     } else {
-        co_await FaultResponder(socket_, context_.config).Play(fault, answer);
+        const std::string host = request.Header("Host").value_or(context_.config.bindAddress);
+        co_await FaultResponder(socket_, context_.config).Play(fault, answer, host);
     }
 }
 
