@@ -53,8 +53,11 @@ std::vector<SocketAddress> SystemNameLookup(const std::string& host, std::uint16
 
 std::vector<SocketAddress> LiteralAddress(const std::string& host, std::uint16_t port)
 {
+    // The wizard's address rules read IPv4 text as inet_addr does (octal and
+    // hexadecimal parts, fewer than four parts, text after a blank); any such
+    // form is an address here too, so only real names start a lookup.
     sockaddr_in v4{};
-    if (inet_pton(AF_INET, host.c_str(), &v4.sin_addr) == 1) {
+    if (inet_aton(host.c_str(), &v4.sin_addr) != 0) {
         v4.sin_family = AF_INET;
         v4.sin_port = htons(port);
         return {ToSocketAddress(v4)};

@@ -23,7 +23,8 @@ using NameLookup = std::function<std::vector<SocketAddress>(const std::string& h
 // The system's resolver.
 std::vector<SocketAddress> SystemNameLookup(const std::string& host, std::uint16_t port);
 
-// The address when `host` is a literal IPv4 or IPv6 address, else nothing.
+// The address when `host` is a literal IPv4 address in any form inet_aton
+// reads, or a literal IPv6 address; else nothing.
 std::vector<SocketAddress> LiteralAddress(const std::string& host, std::uint16_t port);
 
 // Empty when the name is unknown or the lookup has not answered by `deadline`.
