@@ -8,6 +8,10 @@
 
 namespace RouterPageParsers {
 
+// The router's refusal was once recognised by its 401 text in the page
+// alone. A router whose own 401 page does not carry that text would then
+// have a wrong password accepted, so the 401 status counts as well: a
+// deliberate mend, kept on purpose.
 bool IsLoginRefused(const HttpAnswer& answer)
 {
     return answer.status == 401 || answer.body.find("HTTP/1.1 401 Unauthorized") != std::string::npos;
