@@ -87,6 +87,7 @@ TEST(CHostAdapters, NoResetWithoutOutputOrAdapters)
         runner.ipconfigOutput = output;
         CHostAdapters adapters(runner.Runner(), {}, 6);
         EXPECT_FALSE(adapters.ResetAdaptersToDhcp()) << output;
+        EXPECT_EQ(adapters.LastResetFailure(), HostResetFailure::NoWiredAdapter) << output;
         EXPECT_EQ(runner.calls.size(), 1u) << output;
     }
 }

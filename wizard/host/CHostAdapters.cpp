@@ -52,8 +52,7 @@ const std::map<int, std::string>& CHostAdapters::Adapters() const
 
 bool CHostAdapters::ResetAdaptersToDhcp()
 {
-    const std::string output = Run("ipconfig.exe");
-    if (output.empty() || !ParseEthernetAdapters(output))
+    if (!ParseEthernetAdapters(Run("ipconfig.exe")))
         return false;
     for (const auto& [number, name] : adapters_) {
         Run(DhcpCommand("address", name));

@@ -19,6 +19,11 @@ public:
 
     bool ResetAdaptersToDhcp() override;
     bool FindGatewayAddress(QString& gateway) override;
+    // The reset fails only when ipconfig lists no Ethernet adapter.
+    HostResetFailure LastResetFailure() const override
+    {
+        return adapters_.empty() ? HostResetFailure::NoWiredAdapter : HostResetFailure::None;
+    }
 
     // Fills the adapter map from ipconfig output; true when a name was found.
     bool ParseEthernetAdapters(const std::string& text);

@@ -79,35 +79,46 @@ TEST_F(LinkCheck, AnyBadRouterMacTurnsTheResultToZero)
     }
 }
 
-TEST_F(LinkCheck, RouterAddressComesFromTheGatewayOnlyWhenFoundAndWanted)
+TEST_F(LinkCheck, RouterAddressComesFromTheGatewayWhenFoundAndWanted)
 {
+    using enum HostResetFailure;
+    using Cause = LinkCheckCause;
     const struct {
         const char* name;
         const char* autoGetIp; // null: key absent
-        bool resetWorks;
+        HostResetFailure failure;
         const char* gateway;
         const char* expectedAddress;
         int expectedFinds;
+        Cause expectedCause; // with a router that never answers
     } cases[] = {
-        {"found", nullptr, true, "10.0.0.138", "10.0.0.138", 1},
-        {"reset failed", nullptr, false, "10.0.0.138", "192.168.0.1", 0},
-        {"nothing found", nullptr, true, "", "192.168.0.1", 1},
-        {"zero gateway", nullptr, true, "0.0.0.0", "192.168.0.1", 1},
-        {"switched off", "0", true, "10.0.0.138", "192.168.0.1", 0},
-        {"key spelled as its value", "Auto Get IP", true, "10.0.0.138", "10.0.0.138", 1},
+        {"found", nullptr, None, "10.0.0.138", "10.0.0.138", 1, Cause::RouterSilent},
+        // A static connection through the router still leads to it, and the
+        // refusal still explains a router that did not answer.
+        {"reset refused", nullptr, NotAuthorised, "10.0.0.138", "10.0.0.138", 1, Cause::NotAllowed},
+        {"reset failed", nullptr, CommandFailed, "10.0.0.138", "10.0.0.138", 1, Cause::ResetFailed},
+        {"no network service", nullptr, NetworkManagerNotRunning, "10.0.0.138", "10.0.0.138", 1,
+         Cause::NetworkServiceMissing},
+        {"no wired adapter", nullptr, NoWiredAdapter, "10.0.0.138", "192.168.0.1", 0, Cause::NoWiredAdapter},
+        {"nothing found", nullptr, None, "", "192.168.0.1", 1, Cause::RouterSilent},
+        {"zero gateway", nullptr, None, "0.0.0.0", "192.168.0.1", 1, Cause::RouterSilent},
+        {"switched off", "0", None, "10.0.0.138", "192.168.0.1", 0, Cause::RouterSilent},
+        {"key spelled as its value", "Auto Get IP", None, "10.0.0.138", "10.0.0.138", 1, Cause::RouterSilent},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         WriteSettings(c.autoGetIp ? QStringLiteral("Auto Get IP=%1\n").arg(QLatin1String(c.autoGetIp)) : QString());
         host = FakeHostAdapters();
-        host.resetResult = c.resetWorks;
+        host.resetResult = c.failure == None;
+        host.resetFailure = c.failure;
         host.gateway = QString::fromLatin1(c.gateway);
         data.routerInfo.address = "192.168.0.1";
-        EXPECT_CALL(router, CheckLogin(EndpointAt(c.expectedAddress))).WillOnce(Return(0)).WillOnce(Return(0));
+        EXPECT_CALL(router, CheckLogin(EndpointAt(c.expectedAddress))).WillOnce(Return(-1)).WillOnce(Return(-1));
         EXPECT_CALL(sleeper, Sleep(_));
-        Run(TaskLinkCheck);
+        EXPECT_EQ(Run(TaskLinkCheck), -1);
         EXPECT_EQ(data.routerInfo.address, c.expectedAddress);
         EXPECT_EQ(host.findCalls, c.expectedFinds);
+        EXPECT_EQ(data.linkCheckCause, c.expectedCause);
         testing::Mock::VerifyAndClearExpectations(&router);
     }
 }

@@ -80,19 +80,23 @@ int RouterTaskRunner::RunLinkCheck()
 }
 
 // Why switching the host to automatic addressing failed; None when it
-// worked or was not wanted.
+// worked or was not wanted. A refused or failed switch can leave a working
+// route through the router in place, so the gateway is still looked up
+// wherever a wired adapter was found.
 HostResetFailure RouterTaskRunner::LookUpRouterAddress()
 {
     const QString autoGetIp = QStringLiteral("Auto Get IP");
     if (ReadSettingText(autoGetIp) != autoGetIp || adapters_ == nullptr)
         return HostResetFailure::None;
-    if (!adapters_->ResetAdaptersToDhcp())
-        return adapters_->LastResetFailure();
+    const HostResetFailure failure =
+        adapters_->ResetAdaptersToDhcp() ? HostResetFailure::None : adapters_->LastResetFailure();
+    if (failure == HostResetFailure::NoWiredAdapter)
+        return failure;
     QString gateway;
     adapters_->FindGatewayAddress(gateway);
     if (!IsUnsetAddress(gateway))
         data_.routerInfo.address = gateway.toStdString();
-    return HostResetFailure::None;
+    return failure;
 }
 
 bool RouterTaskRunner::AreRouterMacsValid() const
