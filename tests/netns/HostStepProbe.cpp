@@ -1,8 +1,9 @@
 // The link check's host step as Setup runs it, against whatever network
 // service this process reaches: reset the wired adapters to DHCP, then look
-// the gateway up. Prints one "key=value" line per result for the namespace
+// the gateway up (after a failed reset too). Prints one "key=value" line per result for the namespace
 // test to check, with the language key of the sentence the connect-failed
 // window would show when no router answered after this step.
+#include "HostStep.h"
 #include "LinkCheckDiagnosis.h"
 #include "LinuxHostAdapters.h"
 #include "RunCommandCapture.h"
@@ -37,14 +38,11 @@ int main(int argc, char** argv)
     LinuxHostAdapters adapters([](const std::vector<std::string>& command) { return RunCommandCapture(command); },
                                QString::fromLocal8Bit(argv[1]));
     const auto start = std::chrono::steady_clock::now();
-    const bool reset = adapters.ResetAdaptersToDhcp();
+    const HostStepOutcome outcome = RunHostStep(adapters);
     const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-    QString gateway;
-    const bool found = reset && adapters.FindGatewayAddress(gateway);
-    const LinkCheckCause cause = DiagnoseLinkCheck({adapters.LastResetFailure(), -1, false});
+    const LinkCheckCause cause = DiagnoseLinkCheck({outcome.failure, -1, false});
     std::cout << "cause=" << LinkCheckCauseKey(cause).toStdString() << '\n';
-    std::cout << "reset=" << reset << "\nfailure=" << FailureName(adapters.LastResetFailure())
-              << "\nreset_ms=" << took.count() << "\nlookup=" << found << "\ngateway=" << gateway.toStdString()
-              << std::endl;
+    std::cout << "reset=" << (outcome.failure == HostResetFailure::None) << "\nfailure=" << FailureName(outcome.failure)
+              << "\nreset_ms=" << took.count() << "\ngateway=" << outcome.gateway.toStdString() << std::endl;
     return 0;
 }

@@ -6,12 +6,14 @@
 # or changed; everything started here is ended and removed on exit.
 #
 #   netns-link-check.sh host-step PROBE
+#   netns-link-check.sh refused-reset LINK_CHECK_PROBE RECORDING_ROUTER
 #   netns-link-check.sh wizard PROGRAM_DIR RECORDING_ROUTER
 set -euo pipefail
 
 readonly skip_status=77
 readonly gateway=192.168.77.1
 readonly static_address=10.9.9.9/24
+readonly routed_address=192.168.77.9/24
 # nmcli waits 15 s for a lease; the rest is the service's own work.
 readonly no_dhcp_bound_s=20
 
@@ -197,7 +199,8 @@ make_static_again() {
     [ "$(lan_address)" = "$static_address" ] || fail "could not make lan0 static again"
 }
 
-# The host step as Setup runs it; its results become shell variables.
+# The host step or the link check as Setup runs it; its results become
+# shell variables.
 run_probe() {
     local output
     output=$("$@") || fail "the probe failed: $output"
@@ -207,6 +210,8 @@ run_probe() {
     cause=$(echo "$output" | sed -n 's/^cause=//p')
     reset_ms=$(echo "$output" | sed -n 's/^reset_ms=//p')
     found_gateway=$(echo "$output" | sed -n 's/^gateway=//p')
+    result=$(echo "$output" | sed -n 's/^result=//p')
+    router_address=$(echo "$output" | sed -n 's/^address=//p')
 }
 
 expect() { [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"; }
@@ -259,6 +264,50 @@ host_step_cases() {
     expect "reset" "$reset" 0
     expect "failure" "$failure" NetworkManagerNotRunning
     expect "cause" "$cause" "Cause No Network Service"
+    took
+}
+
+start_recording_router() {
+    ip netns exec rtr "$1" "$gateway" >"$work/requests" 2>&1 &
+    router_pid=$!
+    pids+=("$router_pid")
+    wait_for "the router listening" 10 grep -q listening "$work/requests"
+}
+
+# A user who may not change the network, whose static connection already
+# routes through the router: the reset is refused, every request still goes
+# to the gateway, and the refusal stays the cause shown when it is silent.
+refused_reset_case() {
+    local probe=$1 router=$2
+    chmod 755 "$work"
+    mkdir -m 755 "$work/program"
+
+    step "static connection through the router, router on $gateway:80"
+    nm connection modify uuid "$uuid" ipv4.method manual ipv4.addresses "$routed_address" \
+        ipv4.gateway "$gateway" >/dev/null
+    nm --wait 10 connection up uuid "$uuid" >/dev/null
+    expect "default route" "$(ip -n pc -4 route show default | awk '{print $3}')" "$gateway"
+    start_recording_router "$router"
+    took
+
+    step "link check as an unprivileged user"
+    run_probe in_pc setpriv --reuid=65534 --regid=65534 --clear-groups "$probe" "$work/net" "$work/program"
+    expect "result" "$result" 1
+    expect "router address" "$router_address" "$gateway"
+    expect "ipv4.method" "$(nm -g ipv4.method connection show uuid "$uuid")" manual
+    expect "lan0 address" "$(lan_address)" "$routed_address"
+    echo "   router saw:"; sed 's/^/     /' "$work/requests"
+    grep -q "| Host: $gateway\$" "$work/requests" || fail "no request reached the router at $gateway"
+    ! grep "Host: " "$work/requests" | grep -qv "Host: $gateway\$" || fail "a request named another router"
+    took
+
+    step "the same with the router silent"
+    kill -TERM "$router_pid"
+    wait "$router_pid" 2>/dev/null || true
+    run_probe in_pc setpriv --reuid=65534 --regid=65534 --clear-groups "$probe" "$work/net" "$work/program"
+    expect "result" "$result" -1
+    expect "router address" "$router_address" "$gateway"
+    expect "cause" "$cause" "Cause Not Allowed"
     took
 }
 
@@ -319,11 +368,14 @@ case "$mode" in
 host-step)
     [ -x "${2:-}" ] || fail "usage: $0 host-step PROBE"
     check_tools ip unshare setpriv NetworkManager nmcli dnsmasq dbus-daemon ;;
+refused-reset)
+    [ -x "${2:-}" ] && [ -x "${3:-}" ] || fail "usage: $0 refused-reset LINK_CHECK_PROBE RECORDING_ROUTER"
+    check_tools ip unshare setpriv NetworkManager nmcli dnsmasq dbus-daemon ;;
 wizard)
     [ -x "${2:-}/Setup" ] && [ -x "${3:-}" ] || fail "usage: $0 wizard PROGRAM_DIR RECORDING_ROUTER"
     check_tools ip unshare NetworkManager nmcli dnsmasq dbus-daemon Xvfb xdotool ;;
 *)
-    fail "usage: $0 host-step PROBE | wizard PROGRAM_DIR RECORDING_ROUTER" ;;
+    fail "usage: $0 host-step PROBE | refused-reset LINK_CHECK_PROBE RECORDING_ROUTER | wizard PROGRAM_DIR RECORDING_ROUTER" ;;
 esac
 
 trap cleanup EXIT
@@ -333,9 +385,9 @@ total_started=$(date +%s%N)
 make_link
 start_dhcp_server
 start_network_manager
-if [ "$mode" = host-step ]; then
-    host_step_cases "$2"
-else
-    wizard_case "$2" "$3"
-fi
+case "$mode" in
+host-step) host_step_cases "$2" ;;
+refused-reset) refused_reset_case "$2" "$3" ;;
+*) wizard_case "$2" "$3" ;;
+esac
 echo "== all passed in $(( ($(date +%s%N) - total_started) / 1000000 )) ms"

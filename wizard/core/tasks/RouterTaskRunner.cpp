@@ -2,6 +2,7 @@
 
 #include "AdapterRecord.h"
 #include "AddressRules.h"
+#include "HostStep.h"
 #include "LinkCheckDiagnosis.h"
 #include "ProgressTask.h"
 #include "SettingsReader.h"
@@ -80,23 +81,16 @@ int RouterTaskRunner::RunLinkCheck()
 }
 
 // Why switching the host to automatic addressing failed; None when it
-// worked or was not wanted. A refused or failed switch can leave a working
-// route through the router in place, so the gateway is still looked up
-// wherever a wired adapter was found.
+// worked or was not wanted.
 HostResetFailure RouterTaskRunner::LookUpRouterAddress()
 {
     const QString autoGetIp = QStringLiteral("Auto Get IP");
     if (ReadSettingText(autoGetIp) != autoGetIp || adapters_ == nullptr)
         return HostResetFailure::None;
-    const HostResetFailure failure =
-        adapters_->ResetAdaptersToDhcp() ? HostResetFailure::None : adapters_->LastResetFailure();
-    if (failure == HostResetFailure::NoWiredAdapter)
-        return failure;
-    QString gateway;
-    adapters_->FindGatewayAddress(gateway);
-    if (!IsUnsetAddress(gateway))
-        data_.routerInfo.address = gateway.toStdString();
-    return failure;
+    const HostStepOutcome outcome = RunHostStep(*adapters_);
+    if (!IsUnsetAddress(outcome.gateway))
+        data_.routerInfo.address = outcome.gateway.toStdString();
+    return outcome.failure;
 }
 
 bool RouterTaskRunner::AreRouterMacsValid() const
