@@ -12,23 +12,18 @@
 #include "CProgressDlg.h"
 #include "CWizardPage.h"
 #include "CResultDlg.h"
-#include "CorvanelibBinding.h"
 #include "DialogBuilder.h"
-#include "FakeHostAdapters.h"
-#include "LanguageFolder.h"
 #include "LinkCheckDiagnosis.h"
+#include "LookFrame.h"
 #include "PageFlow.h"
-#include "ProgramFolder.h"
-#include "RecordingSleeper.h"
-#include "RouterEmulator.h"
 #include "StepBadge.h"
 #include "TextFit.h"
 #include "TranslateDialog.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -37,36 +32,17 @@
 namespace {
 
 const char* const kLanguages[] = {"English", "Czechic", "SimpChinese"};
+constexpr int kConnectFailedTitleId = 1257;
 
-class LookScreens : public ::testing::TestWithParam<const char*> {
+class LookScreens : public ::testing::TestWithParam<const char*>, protected LookFrame {
 protected:
     void SetUp() override
     {
-        qputenv("CORVANELIB_WIRELESS_PAUSE_MS", "0");
-        emulator_ = std::make_unique<RouterEmulator>(EmulatorConfig{});
-        const int port = emulator_->Start();
-        folder_ = std::make_unique<LanguageFolder>(QStringLiteral(CORVANE_PROGRAM_DIR), Language(), port);
-        SetProgramFolder(folder_->Path());
-        ASSERT_EQ(library_.Load(QStringLiteral(CORVANE_PROGRAM_DIR "/")), CorvanelibBinding::LoadResult::Loaded);
-        FrameDependencies dependencies{.data = data_,
-                                       .router = library_.Object(),
-                                       .sleeper = sleeper_,
-                                       .adapters = [] { return std::make_unique<FakeHostAdapters>(); },
-                                       .openUrl = [](const QUrl&) { return true; }};
-        QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-        frame_ = std::make_unique<CCorvaneWizardDlg>(dependencies);
-        frame_->show();
-        // Away from the screen's centre, as after the user dragged it.
-        frame_->move(140, 60);
+        StartFrame(Language());
         QDir().mkpath(ShotFolder());
     }
 
-    void TearDown() override
-    {
-        frame_.reset();
-        library_.Unload();
-        emulator_->Stop();
-    }
+    void TearDown() override { StopFrame(); }
 
     QString Language() const { return QString::fromLatin1(GetParam()); }
     static int Dpi()
@@ -86,21 +62,21 @@ protected:
                                                << "," << offset.y();
     }
 
+    // Owned by the frame's window, so the desktop keeps it above the frame,
+    // and named by its own caption.
+    void ExpectOwnedByFrame(const QWidget* dialog, const QString& title) const
+    {
+        ASSERT_NE(dialog->windowHandle(), nullptr);
+        EXPECT_EQ(dialog->windowHandle()->transientParent(), frame_->windowHandle()) << title.toStdString();
+        EXPECT_EQ(dialog->windowTitle().toStdString(), title.toStdString());
+    }
+
     void Shoot(QWidget* window, const QString& name) const
     {
         EXPECT_TRUE(window->grab().save(ShotFolder() + u'/' + name + QStringLiteral(".png"))) << name.toStdString();
         const QStringList overflows = TextsThatDoNotFit(window);
         EXPECT_TRUE(overflows.isEmpty()) << name.toStdString() << ":\n" << overflows.join(u'\n').toStdString();
     }
-
-    const CLanguageTable& Texts() const { return data_.language; }
-
-    std::unique_ptr<RouterEmulator> emulator_;
-    std::unique_ptr<LanguageFolder> folder_;
-    WizardData data_;
-    RecordingSleeper sleeper_;
-    CorvanelibBinding library_;
-    std::unique_ptr<CCorvaneWizardDlg> frame_;
 };
 
 TEST_P(LookScreens, EveryPageFitsInsideTheFrame)
@@ -136,6 +112,10 @@ TEST_P(LookScreens, MessageBoxesOfEveryType)
         box.open();
         Shoot(&box, QStringLiteral("message_box_type%1").arg(b.type));
         ExpectCentredOnFrame(&box, QStringLiteral("message box"));
+        const QString caption = Texts().GetText(QString::fromLatin1(b.captionKey));
+        // A notice without a caption is named by its message's first line.
+        const QString firstLine = Texts().GetText(QString::fromLatin1(b.messageKey)).section(u'\n', 0, 0);
+        ExpectOwnedByFrame(&box, caption.isEmpty() ? firstLine : caption);
         box.done(AnswerOk);
     }
 }
@@ -148,6 +128,7 @@ TEST_P(LookScreens, ProgressAndConnectFailedDialogs)
         progress.show();
         Shoot(&progress, QStringLiteral("progress_task%1").arg(task));
         ExpectCentredOnFrame(&progress, QStringLiteral("progress dialog"));
+        ExpectOwnedByFrame(&progress, Texts().GetText(CProgressDlg::TaskTextKey(task)));
     }
 
     for (int cause = static_cast<int>(LinkCheckCause::NoWiredAdapter);
@@ -157,6 +138,7 @@ TEST_P(LookScreens, ProgressAndConnectFailedDialogs)
         failed.open();
         Shoot(&failed, QStringLiteral("connect_failed_cause%1").arg(cause));
         ExpectCentredOnFrame(&failed, QStringLiteral("connect-failed dialog"));
+        ExpectOwnedByFrame(&failed, ControlCaption(FindControl(&failed, kConnectFailedTitleId)));
         failed.done(QDialog::Accepted);
     }
 }

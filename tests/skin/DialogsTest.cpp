@@ -159,7 +159,7 @@ TEST_F(SkinDialogsTest, ConnectFailedDialogClosesOnlyThroughRetry)
         EXPECT_TRUE(info.SkinRegion().contains(FindControl(&info, id)->geometry().center())) << id;
     }
     EXPECT_EQ(FindControlAs<CSkStatic>(&info, 1260)->text(), language.GetText(QStringLiteral("Cause No Cable")));
-    EXPECT_EQ(FindControlAs<CSkStatic>(&info, 1259)->TextColor(), 255);
+    EXPECT_EQ(FindControlAs<CSkStatic>(&info, 1259)->TextColor(), MakeColorRef(200, 0, 0));
     EXPECT_EQ(FindControlAs<CSkStatic>(&info, 1257)->font().pixelSize(), 16);
     SaveScreenshot(&info, "connect_failed");
     QTest::keyClick(&info, Qt::Key_Escape);

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "FontConfiguration.h"
 #include "FrameDependencies.h"
+#include "HousePalette.h"
 #include "MessageBoxAutoAnswer.h"
 #include "NoDisplayExit.h"
 #include "ProgramFolder.h"
@@ -77,6 +78,8 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
         application.emplace(argc, argv);
     }
     firstSkins.ApplicationReady();
+    // The skin is light whatever the desktop's theme; popups and tool tips too.
+    QApplication::setPalette(HousePalette());
     // Ties the windows to corvane-setup.desktop where the desktop asks by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-setup"));
     const std::optional<int> autoAnswer = AutoAnswerFromEnvironment();

@@ -79,6 +79,7 @@ void CDlgMessageBox::OnInitDialog()
     FindControlAs<CSkStatic>(this, kMessageId)->setText(message_);
     setAccessibleName(caption_);
     setAccessibleDescription(message_);
+    setWindowTitle(WindowTitle());
 }
 
 void CDlgMessageBox::showEvent(QShowEvent* event)
@@ -86,6 +87,13 @@ void CDlgMessageBox::showEvent(QShowEvent* event)
     CPolygonDialog::showEvent(event);
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+// The caption names the box in the task bar and window lists; a notice
+// without one is named by its message's first line.
+QString CDlgMessageBox::WindowTitle() const
+{
+    return caption_.isEmpty() ? message_.section(u'\n', 0, 0) : caption_;
 }
 
 void CDlgMessageBox::StyleControls()

@@ -49,6 +49,7 @@ protected:
 
 private:
     void StyleControls();
+    QString WindowTitle() const;
     void ShowButtonsForType();
 
     const CLanguageTable& language_;

@@ -3,6 +3,7 @@
 #include "CSkStatic.h"
 #include "DialogBuilder.h"
 #include "DialogPlacement.h"
+#include "HousePalette.h"
 #include "ImageEx.h"
 #include "SkinRegion.h"
 #include "WindowAlpha.h"
@@ -19,6 +20,8 @@ constexpr qreal kBorderWidth = 1.5;
 CImageDialog::CImageDialog(int templateId, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
+    // Before the controls are built, so each starts from the house colours.
+    setPalette(HousePalette());
     BuildDialogFromTemplate(this, templateId);
     SetTransparentLabels(true);
 }
@@ -26,7 +29,7 @@ CImageDialog::CImageDialog(int templateId, QWidget* parent)
 void CImageDialog::setVisible(bool visible)
 {
     if (visible)
-        CentreOnAnchor(this);
+        PlaceOverAnchor(this);
     QDialog::setVisible(visible);
 }
 

@@ -3,6 +3,7 @@
 #include "CEnterEscapeFilter.h"
 #include "DialogBuilder.h"
 #include "DialogPlacement.h"
+#include "HousePalette.h"
 #include "ProgramFolder.h"
 #include "SkinPicture.h"
 #include "SkinPrefetch.h"
@@ -16,6 +17,8 @@ CPolygonDialog::CPolygonDialog(int templateId, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , templateId_(templateId)
 {
+    // Before the controls are built, so each starts from the house colours.
+    setPalette(HousePalette());
     BuildDialogFromTemplate(this, templateId);
 }
 
@@ -58,7 +61,7 @@ void CPolygonDialog::setVisible(bool visible)
 {
     if (visible) {
         InitDialog();
-        CentreOnAnchor(this);
+        PlaceOverAnchor(this);
     }
     QDialog::setVisible(visible);
 }

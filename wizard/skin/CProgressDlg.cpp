@@ -63,6 +63,7 @@ void CProgressDlg::InitDialog()
     const QString key = TaskTextKey(task_);
     auto* text = FindControlAs<CSkStatic>(this, kTextId);
     text->setText(key.isEmpty() ? QString() : language_.GetText(key));
+    setWindowTitle(text->text());
     text->SetTextFont(864 / ScreenDpi(), ReadFontFace(), false, true);
     timer_.start();
 }

@@ -2,10 +2,33 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
+
 QPointer<QWidget> anchorWindow;
+
+QWidget* OwnerOf(const QWidget* dialog)
+{
+    QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : DialogAnchor();
+    if (!owner || owner == dialog || !owner->isVisible())
+        return nullptr;
+    return owner;
 }
+
+// A parent widget makes Qt set the transient parent itself; a parentless
+// dialog is given the anchor's window before it is mapped.
+void OwnWindow(QWidget* dialog, const QWidget* owner)
+{
+    if (dialog->parentWidget() || !owner->windowHandle())
+        return;
+    // Asking for the native window makes it, unmapped.
+    if (!dialog->windowHandle())
+        dialog->winId();
+    dialog->windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+} // namespace
 
 void SetDialogAnchor(QWidget* window)
 {
@@ -22,12 +45,13 @@ QPoint CentredTopLeft(const QRect& anchor, QSize size)
     return {anchor.x() + (anchor.width() - size.width()) / 2, anchor.y() + (anchor.height() - size.height()) / 2};
 }
 
-void CentreOnAnchor(QWidget* dialog)
+void PlaceOverAnchor(QWidget* dialog)
 {
     if (!dialog || !dialog->isWindow())
         return;
-    const QWidget* anchor = dialog->parentWidget() ? dialog->parentWidget()->window() : DialogAnchor();
-    if (!anchor || anchor == dialog || !anchor->isVisible())
+    const QWidget* owner = OwnerOf(dialog);
+    if (!owner)
         return;
-    dialog->move(CentredTopLeft(anchor->frameGeometry(), dialog->frameGeometry().size()));
+    OwnWindow(dialog, owner);
+    dialog->move(CentredTopLeft(owner->frameGeometry(), dialog->frameGeometry().size()));
 }

@@ -1,5 +1,5 @@
-// Where a dialog opens: centred on the wizard's window, wherever the user
-// dragged it, rather than wherever the window system would put it.
+// Where a dialog opens: over the wizard's window, owned by it, wherever the
+// user dragged it, rather than wherever the window system would put it.
 #pragma once
 
 #include <QPoint>
@@ -8,13 +8,15 @@
 
 class QWidget;
 
-// The window every parentless dialog centres on; the frame names itself.
+// The window every parentless dialog belongs to; the frame names itself.
 void SetDialogAnchor(QWidget* window);
 QWidget* DialogAnchor();
 
 // The top-left corner that puts a window of this size centred on the anchor.
 QPoint CentredTopLeft(const QRect& anchor, QSize size);
 
-// Moves a top-level dialog to the centre of its parent's window, or of the
-// anchor when it has no parent; a window is never centred on itself.
-void CentreOnAnchor(QWidget* dialog);
+// Makes a top-level dialog a transient child of its parent's window, or of
+// the anchor when it has no parent, so that every desktop keeps it above
+// that window and opens it over it; then centres it there where the window
+// system lets a program place its windows. A window never owns itself.
+void PlaceOverAnchor(QWidget* dialog);
