@@ -25,9 +25,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 # The libraries come from the installed files; the interface font is named in
 # setting.ini and loaded by name, and the manual and the web link open through
-# xdg-open, so no library dependency would bring either.
+# xdg-open, so no library dependency would bring either. Qt loads its platform
+# plugins at run time too: the X11 one comes with libqt6gui6, the Wayland one
+# (for a Wayland session without XWayland) only with qt6-wayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, xdg-utils, qt6-wayland")
 # Corvanelib sits beside Setup, which finds it through its RUNPATH.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CORVANE_PROGRAM_DIR})
 

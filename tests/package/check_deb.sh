@@ -25,7 +25,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', expected $version"
 [ "$(field Section)" = net ] || fail "Section is '$(field Section)'"
 depends=$(field Depends)
-for needed in libqt6widgets6 libboost-regex1.74.0 fonts-noto-cjk xdg-utils; do
+for needed in libqt6widgets6 libboost-regex1.74.0 fonts-noto-cjk xdg-utils qt6-wayland; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 
@@ -85,4 +85,28 @@ entry_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/corva
 shown_class=$(window_class)
 [ "$shown_class" = "$entry_class" ] \
     || fail "the window's class is '$shown_class', the desktop entry says '$entry_class'"
+
+# On a Wayland session without XWayland the launcher's window must come up
+# on the compositor, named by the desktop entry's file.
+wayland_window() {
+    . "$(dirname "$0")/../wayland/weston-session.sh"
+    start_weston "$scratch/wayland" || return 0
+    env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland "$root/usr/bin/corvane-setup" >/dev/null 2>&1 &
+    local pid=$! shown=""
+    for _ in $(seq 150); do
+        shown=$(weston-debug scene-graph 2>/dev/null | grep -c "top-level window .* of corvane-setup," || true)
+        [ "$shown" -gt 0 ] && break
+        sleep 0.2
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    stop_weston || true
+    [ "$shown" -gt 0 ] && echo shown
+}
+if command -v weston >/dev/null && command -v weston-debug >/dev/null; then
+    mkdir "$scratch/wayland"
+    [ "$(wayland_window)" = shown ] || fail "no window of corvane-setup came up on a Wayland compositor"
+else
+    echo "weston is missing: the start on Wayland is not checked"
+fi
 echo "package $(basename "$deb") checked"

@@ -1,7 +1,8 @@
-// Without a display Qt ends the program with an abort and a screenful of
-// plugin advice. While one of these lives, that end becomes one clear line
-// on stderr and kNoDisplayExitCode instead; what Qt says on a good start is
-// held back and passed on when it goes.
+// Without a usable display Qt ends the program with an abort and a screenful
+// of plugin advice. While one of these lives, that end becomes one clear line
+// on stderr and kNoDisplayExitCode instead: which platform plugin is missing
+// when a display is there, else that no display was found. What Qt says on a
+// good start is held back and passed on when it goes.
 #pragma once
 
 #include <QtGlobal>
