@@ -1,11 +1,16 @@
 #include "RaiseRequestServer.h"
 
-#include "AskLocalSocket.h"
-
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QTimer>
 #include <QWidget>
 
+#include <chrono>
+
 namespace {
+
+using namespace std::chrono_literals;
 
 QByteArray RaiseRequest()
 {
@@ -17,7 +22,15 @@ QByteArray Accepted()
     return QByteArrayLiteral("ok\n");
 }
 
-constexpr std::chrono::milliseconds kAskTimeout(2000);
+// How long a second copy waits for the whole exchange.
+constexpr std::chrono::milliseconds kAskLimit = 2s;
+// A client that has not asked by then is not a copy of this program.
+constexpr std::chrono::milliseconds kSilenceLimit = 2s;
+
+int Remaining(const QDeadlineTimer& deadline)
+{
+    return static_cast<int>(deadline.remainingTime());
+}
 
 void BringToFront(QWidget* window)
 {
@@ -30,31 +43,51 @@ void BringToFront(QWidget* window)
 } // namespace
 
 RaiseRequestServer::RaiseRequestServer(const QString& socketPath, std::function<void()> raise)
-    : raise_(std::move(raise)), server_(socketPath, [this](const QByteArray& received) { return Answer(received); })
+    : raise_(std::move(raise))
 {
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    QLocalServer::removeServer(socketPath);
+    connect(&server_, &QLocalServer::newConnection, this, &RaiseRequestServer::Accept);
+    server_.listen(socketPath);
 }
 
-bool RaiseRequestServer::IsListening() const
+void RaiseRequestServer::Accept()
 {
-    return server_.IsListening();
+    while (QLocalSocket* client = server_.nextPendingConnection()) {
+        connect(client, &QLocalSocket::readyRead, this, [this, client] { Answer(client); });
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        QTimer::singleShot(kSilenceLimit, client, &QObject::deleteLater);
+        Answer(client);
+    }
 }
 
 // A request is one short line; anything else is not a copy of this program,
 // and is told so as soon as it strays from the request.
-std::optional<QByteArray> RaiseRequestServer::Answer(const QByteArray& received) const
+void RaiseRequestServer::Answer(QLocalSocket* client)
 {
-    if (!RaiseRequest().startsWith(received.left(RaiseRequest().size())))
-        return QByteArrayLiteral("no\n");
-    if (received.size() < RaiseRequest().size())
-        return std::nullopt;
-    if (raise_)
+    const QByteArray received = client->peek(RaiseRequest().size());
+    const bool strays = !RaiseRequest().startsWith(received);
+    if (!strays && received.size() < RaiseRequest().size())
+        return;
+    // One answer per client, whatever else it sends.
+    disconnect(client, nullptr, this, nullptr);
+    client->write(strays ? QByteArrayLiteral("no\n") : Accepted());
+    client->disconnectFromServer();
+    if (!strays && raise_)
         raise_();
-    return Accepted();
 }
 
 bool RaiseRequestServer::AskRunningCopy(const QString& socketPath)
 {
-    return AskLocalSocket(socketPath, RaiseRequest(), kAskTimeout) == Accepted();
+    const QDeadlineTimer deadline(kAskLimit);
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(Remaining(deadline)))
+        return false;
+    socket.write(RaiseRequest());
+    while (!socket.canReadLine() && socket.waitForReadyRead(Remaining(deadline))) {
+    }
+    return socket.readLine(Accepted().size()) == Accepted();
 }
 
 void RaiseWizardWindow(QWidget* window)

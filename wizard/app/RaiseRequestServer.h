@@ -3,32 +3,31 @@
 // lock, and a second copy connects there and asks.
 #pragma once
 
-#include "LocalSocketServer.h"
-
+#include <QLocalServer>
+#include <QObject>
 #include <QString>
 
 #include <functional>
-#include <optional>
 
+class QLocalSocket;
 class QWidget;
 
-class RaiseRequestServer {
+class RaiseRequestServer : public QObject {
 public:
-    // Listens at `socketPath`; `raise` runs on each request. Only the copy
-    // that holds the instance lock may listen, so a socket left there by a
-    // copy that died is taken over.
+    // Listens at `socketPath`, open to this user only; `raise` runs on each
+    // request. Only the copy that holds the instance lock may listen, so a
+    // socket left there by a copy that died is taken over.
     RaiseRequestServer(const QString& socketPath, std::function<void()> raise);
-
-    bool IsListening() const;
 
     // Run by a second copy: true when the running copy took the request.
     static bool AskRunningCopy(const QString& socketPath);
 
 private:
-    std::optional<QByteArray> Answer(const QByteArray& received) const;
+    void Accept();
+    void Answer(QLocalSocket* client);
 
     std::function<void()> raise_;
-    LocalSocketServer server_;
+    QLocalServer server_;
 };
 
 // Shows `window` un-minimised in front and gives it the focus; a modal

@@ -63,11 +63,6 @@ void SingleInstanceGuard::Release()
     held_ = false;
 }
 
-QString SingleInstanceGuard::LockPath() const
-{
-    return lockPath_;
-}
-
 QString SingleInstanceGuard::SocketPath() const
 {
     QString path = lockPath_;

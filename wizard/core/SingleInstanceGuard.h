@@ -17,7 +17,6 @@ public:
     bool TryAcquire();
     // Lets the next copy start; for a copy that ends before its window.
     void Release();
-    QString LockPath() const;
     // Where the copy holding the lock listens for a second start.
     QString SocketPath() const;
 

@@ -2,6 +2,7 @@
 
 #include "TempFiles.h"
 
+#include <QDir>
 #include <QProcess>
 
 namespace {
@@ -51,7 +52,7 @@ TEST(SingleInstanceGuard, OtherAppNamesDoNotCollide)
     TempFolder folder;
     SingleInstanceGuard one(appName, folder.Path());
     SingleInstanceGuard other(QStringLiteral("Another Wizard"), folder.Path());
-    EXPECT_NE(one.LockPath(), other.LockPath());
+    EXPECT_NE(one.SocketPath(), other.SocketPath());
     EXPECT_TRUE(one.TryAcquire());
     EXPECT_TRUE(other.TryAcquire());
 }
@@ -67,7 +68,7 @@ TEST(SingleInstanceGuard, LockOfACrashedCopyDoesNotBlock)
         crashed.Process().kill();
         ASSERT_TRUE(crashed.Process().waitForFinished(10000));
     }
-    ASSERT_TRUE(QFile::exists(SingleInstanceGuard(appName, folder.Path()).LockPath()));
+    ASSERT_FALSE(QDir(folder.Path()).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty());
     SingleInstanceGuard next(appName, folder.Path());
     EXPECT_TRUE(next.TryAcquire());
 }
