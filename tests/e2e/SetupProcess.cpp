@@ -83,7 +83,6 @@ bool SetupProcess::Start(const QString& display)
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
     environment.insert(QStringLiteral("PATH"),
                        folder_.filePath(QStringLiteral("bin")) + u':' + environment.value(QStringLiteral("PATH")));
-    environment.remove(QStringLiteral("CORVANE_AUTO_ANSWER"));
     process_.setProcessEnvironment(environment);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.setChildProcessModifier([] { ::setsid(); });

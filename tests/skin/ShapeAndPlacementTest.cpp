@@ -132,7 +132,7 @@ TEST_F(ShapeAndPlacementTest, DenseTwinIsPickedOnlyForDenseScreensAndWhenItIsRea
     for (const auto& c : cases) {
         const QString path = skin.Path(QString::fromLatin1(c.name));
         EXPECT_EQ(DensePicturePath(path, c.dense), skin.Path(QString::fromLatin1(c.picked))) << c.name;
-        const QImage picture = LoadPaintPicture(PrepareSkin(path, kSkinKeyColor), path, kSkinKeyColor, c.dense);
+        const QImage picture = LoadPaintPicture(ReadSkinPicture(path), path, kSkinKeyColor, c.dense);
         EXPECT_EQ(picture.devicePixelRatio(), c.ratio) << c.name;
         EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(40, 20)) << c.name;
         EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << "key colour left opaque in " << c.name;

@@ -1,26 +1,23 @@
 #include "CCorvaneWizardApp.h"
 
-#include "AutoAnswer.h"
 #include "CCorvaneWizardDlg.h"
 #include "CommandLine.h"
-#include "FontConfiguration.h"
 #include "FrameDependencies.h"
 #include "HousePalette.h"
-#include "MessageBoxAutoAnswer.h"
 #include "NoDisplayExit.h"
 #include "ProgramFolder.h"
 #include "RaiseRequestServer.h"
 #include "SettingsReader.h"
 #include "SingleInstanceGuard.h"
-#include "SkinPrefetch.h"
 #include "ThreadSleeper.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
-#include <future>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -44,12 +41,24 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv)
     return std::nullopt;
 }
 
-// A second copy only asks the running one to come to the front, over a
-// plain socket: it needs no application object.
-int RaiseRunningCopy(const SingleInstanceGuard& guard)
+// A second copy only asks the running one to come to the front; it shows nothing.
+int RaiseRunningCopy(int& argc, char** argv, const SingleInstanceGuard& guard)
 {
+    const QCoreApplication asking(argc, argv);
     RaiseRequestServer::AskRunningCopy(guard.SocketPath());
     return kQuietExitCode;
+}
+
+// Without a display the process ends here, letting the next copy start.
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv, SingleInstanceGuard& guard)
+{
+    const NoDisplayExit noDisplay([&guard] { guard.Release(); });
+    auto application = std::make_unique<QApplication>(argc, argv);
+    // The skin is light whatever the desktop's theme; popups and tool tips too.
+    QApplication::setPalette(HousePalette());
+    // Ties the windows to corvane-setup.desktop where the desktop asks by name (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("corvane-setup"));
+    return application;
 }
 
 } // namespace
@@ -61,37 +70,17 @@ int CCorvaneWizardApp::Run(int argc, char** argv)
     data_.language.SetLanguageFile(ReadSetting(QStringLiteral("Default Language"), QStringLiteral("English.ini"), 128));
     SingleInstanceGuard guard(data_.language.GetText(QStringLiteral("App Name")));
     if (!guard.TryAcquire())
-        return RaiseRunningCopy(guard);
-
-    // Loaded while the display connection is made; it uses nothing of Qt.
-    std::future<CorvanelibBinding::LoadResult> libraryLoad =
-        std::async(std::launch::async, [this] { return library_.Load(GetProgramFolder()); });
-    // The skins are read while the display connection is made; what needs
-    // Qt's picture readers waits for the application object, since they look
-    // up its library paths, which must not race its making. The font
-    // configuration is first needed to paint the window, so it comes last.
-    // The application outlives the prefetch, whose worker may be using Qt's readers.
-    std::optional<QApplication> application;
-    SkinPrefetch firstSkins(CCorvaneWizardDlg::FirstScreenReads(), kSkinKeyColor, LoadFontConfiguration);
-    {
-        const NoDisplayExit noDisplay([&guard] { guard.Release(); });
-        application.emplace(argc, argv);
-    }
-    firstSkins.ApplicationReady();
-    // The skin is light whatever the desktop's theme; popups and tool tips too.
-    QApplication::setPalette(HousePalette());
-    // Ties the windows to corvane-setup.desktop where the desktop asks by name (Wayland).
-    QGuiApplication::setDesktopFileName(QStringLiteral("corvane-setup"));
-    const std::optional<int> autoAnswer = AutoAnswerFromEnvironment();
-    if (autoAnswer)
-        new MessageBoxAutoAnswer(*autoAnswer, &*application);
-    if (libraryLoad.get() == CorvanelibBinding::LoadResult::LibraryMissing) {
+        return RaiseRunningCopy(argc, argv, guard);
+    const CorvanelibBinding::LoadResult loaded = library_.Load(GetProgramFolder());
+    const std::unique_ptr<QApplication> application = StartApplication(argc, argv, guard);
+    if (loaded == CorvanelibBinding::LoadResult::LibraryMissing) {
         ReportLibraryMissing();
         return kQuietExitCode;
     }
     data_.router = library_.Object();
     const int exitCode = RunFrame(guard.SocketPath());
-    // The router object goes back to the library before the library is unloaded.
+    // The router object goes back to the library before the library is
+    // unloaded, and both before the application goes.
     library_.Unload();
     data_.router = nullptr;
     return exitCode;
@@ -106,18 +95,19 @@ int CCorvaneWizardApp::RunFrame(const QString& raiseSocketPath)
                                    .adapters = CreateHostAdapters,
                                    .openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); }};
     CCorvaneWizardDlg frame(dependencies);
-    const RaiseRequestServer raiseRequests(raiseSocketPath, [&frame] { RaiseWizardWindow(&frame); });
+    // Listening starts once the modal loop runs, after the frame is shown:
+    // a second start before then has no window to raise.
+    std::optional<RaiseRequestServer> raiseRequests;
+    QTimer::singleShot(0, &frame, [&] { raiseRequests.emplace(raiseSocketPath, [&frame] { RaiseWizardWindow(&frame); }); });
     frame.exec();
     return frame.ExitCode();
 }
 
+// Also said on stderr, for whoever started Setup from a terminal or a script.
 void CCorvaneWizardApp::ReportLibraryMissing() const
 {
-    const QString caption = data_.language.GetText(QStringLiteral("App Name"));
-    const QString message = QStringLiteral("Load Dll failed!!!");
-    if (AutoAnswerFromEnvironment()) {
-        ReportAutoAnsweredBox(caption, message);
-        return;
-    }
-    QMessageBox::critical(nullptr, caption, message, QMessageBox::Ok);
+    std::fputs("Setup: Load Dll failed!!!\n", stderr);
+    std::fflush(stderr);
+    QMessageBox::critical(nullptr, data_.language.GetText(QStringLiteral("App Name")),
+                          QStringLiteral("Load Dll failed!!!"), QMessageBox::Ok);
 }

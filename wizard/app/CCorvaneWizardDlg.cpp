@@ -4,7 +4,6 @@
 #include "CDlgMessageBox.h"
 #include "CLookInfo.h"
 #include "CProgressDlg.h"
-#include "CWelcomeDlg.h"
 #include "CWizardPage.h"
 #include "DialogBuilder.h"
 #include "DialogPlacement.h"
@@ -12,14 +11,13 @@
 #include "FrameControls.h"
 #include "FrameKeyFilter.h"
 #include "FrameLook.h"
-#include "HouseStyles.h"
 #include "KeyboardOrder.h"
 #include "LinkCheckDiagnosis.h"
 #include "ManualFile.h"
 #include "ProgramFolder.h"
 #include "ScreenDpi.h"
 #include "SettingsReader.h"
-#include "SkinPrefetch.h"
+#include "SkinPicture.h"
 #include "TranslateDialog.h"
 #include "WizardExit.h"
 
@@ -44,7 +42,7 @@ QString ProgramIconPath()
 
 QIcon ProgramIcon()
 {
-    return QIcon(QPixmap::fromImage(SkinPrefetch::TakePicture(ProgramIconPath())));
+    return QIcon(QPixmap::fromImage(ReadSkinPicture(ProgramIconPath())));
 }
 
 void AnnouncePage(QWidget* page)
@@ -71,14 +69,6 @@ CCorvaneWizardDlg::CCorvaneWizardDlg(const FrameDependencies& dependencies, QWid
     SetDialogAnchor(this);
     new FrameKeyFilter(this);
     ConnectButtons();
-}
-
-std::vector<SkinPrefetch::Read> CCorvaneWizardDlg::FirstScreenReads()
-{
-    return {{FrameSkinPath(), true},
-            {ProgramIconPath(), false},
-            {CommonButtonStrip(false), false},
-            {CWizardPage::ProgramPath(QString::fromLatin1(CWelcomeDlg::kSkinPath)), true}};
 }
 
 // The pages go first: the result page's refresh thread must end while the

@@ -9,7 +9,6 @@
 #include "PageFlow.h"
 #include "RouterGate.h"
 #include "ScaledSleeper.h"
-#include "SkinPrefetch.h"
 #include "WizardHost.h"
 #include "WizardPages.h"
 
@@ -21,10 +20,6 @@ class CCorvaneWizardDlg : public CPolygonDialog, public WizardHost, public FlowH
 public:
     explicit CCorvaneWizardDlg(const FrameDependencies& dependencies, QWidget* parent = nullptr);
     ~CCorvaneWizardDlg() override;
-
-    // What the first window reads, in the order it reads it: the frame's
-    // skin, the icon, the push buttons' strip and the welcome page's skin.
-    static std::vector<SkinPrefetch::Read> FirstScreenReads();
 
     // ConfirmedExitCode after a confirmed Exit, FinishExitCode after Finish,
     // 0 when the window went away any other way.

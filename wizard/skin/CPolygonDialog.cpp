@@ -6,7 +6,7 @@
 #include "HousePalette.h"
 #include "ProgramFolder.h"
 #include "SkinPicture.h"
-#include "SkinPrefetch.h"
+#include "SkinRegion.h"
 #include "WindowAlpha.h"
 
 #include <QMouseEvent>
@@ -34,11 +34,6 @@ int CPolygonDialog::SetSkinBitmap(const QString& path, ColorRef keyColor)
 QSize CPolygonDialog::GetSkinSize() const
 {
     return skinSize_;
-}
-
-QRect CPolygonDialog::SkinRect(const QRect& client) const
-{
-    return QRect(client.topLeft(), GetSkinSize());
 }
 
 void CPolygonDialog::MakeChildPage()
@@ -77,15 +72,15 @@ void CPolygonDialog::CreateSkin()
         return;
     // A missing or unreadable picture leaves a plain rectangular window.
     const QString path = ResolveProgramPath(skinPath_);
-    const PreparedSkin skin = SkinPrefetch::Take(path, keyColor_);
-    if (skin.picture.isNull())
+    QImage plain = ReadSkinPicture(path);
+    if (plain.isNull())
         return;
-    skinSize_ = skin.picture.size();
-    region_ = skin.region;
+    skinSize_ = plain.size();
+    region_ = RegionFromImage(plain, keyColor_);
     // A see-through window shows the picture's own edge, blended from the
     // denser picture; without one the region cuts the window.
     smoothEdges_ = isWindow() && WindowAlphaAvailable();
-    picture_ = LoadPaintPicture(skin, path, keyColor_, smoothEdges_ || ScreensAreDense());
+    picture_ = LoadPaintPicture(std::move(plain), path, keyColor_, smoothEdges_ || ScreensAreDense());
     if (smoothEdges_)
         setAttribute(Qt::WA_TranslucentBackground);
     else if (!region_.isEmpty())

@@ -1,7 +1,6 @@
 #include "PictureStrip.h"
 
 #include "SkinPicture.h"
-#include "SkinPrefetch.h"
 
 #include <QImage>
 
@@ -9,7 +8,7 @@ bool PictureStrip::Load(const QString& path, int frames, ColorRef maskColor)
 {
     frames_.clear();
     frameSize_ = QSize();
-    const QImage source = SkinPrefetch::TakePicture(path);
+    const QImage source = ReadSkinPicture(path);
     if (source.isNull() || frames < 1 || source.width() < frames)
         return false;
     const QImage image = WithKeyTransparent(source, maskColor);

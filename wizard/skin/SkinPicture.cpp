@@ -1,6 +1,5 @@
 #include "SkinPicture.h"
 
-#include "BmpPicture.h"
 #include "ProgramFolder.h"
 
 #include <QFile>
@@ -9,26 +8,8 @@
 #include <QImageReader>
 #include <QPainter>
 
-std::optional<QImage> ReadSkinPictureWithoutPlugins(const QString& path)
-{
-    QFile file(ResolveProgramPath(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return QImage();
-    if (QFileInfo(file).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0 || file.size() <= 0)
-        return std::nullopt;
-    // Mapped rather than copied: the pages come from the file cache as they are read.
-    uchar* bytes = file.map(0, file.size());
-    if (!bytes)
-        return std::nullopt;
-    std::optional<QImage> picture = DecodeTrueColourBmp(bytes, file.size());
-    file.unmap(bytes);
-    return picture;
-}
-
 QImage ReadSkinPicture(const QString& path)
 {
-    if (std::optional<QImage> read = ReadSkinPictureWithoutPlugins(path))
-        return *std::move(read);
     // A missing picture is no picture; the reader would also print a warning,
     // which at start-up lands amid the program's own messages.
     QFile file(ResolveProgramPath(path));
@@ -83,14 +64,12 @@ QImage ReadSkinImage(const QString& path, bool dense)
     return image;
 }
 
-QImage LoadPaintPicture(const PreparedSkin& skin, const QString& path, ColorRef keyColor, bool dense)
+QImage LoadPaintPicture(QImage plain, const QString& path, ColorRef keyColor, bool dense)
 {
-    if (DensePicturePath(path, dense) == path)
-        return skin.picture;
     // A broken twin must not leave the window unpainted.
-    QImage twin = ReadSkinImage(path, dense);
+    QImage twin = DensePicturePath(path, dense) == path ? QImage() : ReadSkinImage(path, dense);
     if (twin.isNull())
-        return skin.picture;
+        return WithKeyTransparent(std::move(plain), keyColor);
     const qreal ratio = twin.devicePixelRatio();
     QImage painted = WithKeyTransparent(std::move(twin), keyColor);
     painted.setDevicePixelRatio(ratio);

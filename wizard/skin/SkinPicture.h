@@ -5,12 +5,9 @@
 #pragma once
 
 #include "ColorRef.h"
-#include "PreparedSkin.h"
 
 #include <QImage>
 #include <QString>
-
-#include <optional>
 
 class QPainter;
 class QRectF;
@@ -20,11 +17,6 @@ class QRectF;
 // image plugin it has before the first window shows; a file whose content
 // does not match its name reads as no picture.
 QImage ReadSkinPicture(const QString& path);
-
-// The picture at the path as far as it can be read without Qt's picture
-// readers, which need the application object: a missing file is no picture,
-// a plain BMP is read; nullopt for anything only Qt's readers can read.
-std::optional<QImage> ReadSkinPictureWithoutPlugins(const QString& path);
 
 // "name@2x.bmp" for "name.bmp" when `dense` and that file exists; else the path itself.
 QString DensePicturePath(const QString& path, bool dense);
@@ -39,10 +31,10 @@ QImage WithKeyTransparent(QImage source, ColorRef keyColor);
 // True when the screens scale pictures by more than 1.
 bool ScreensAreDense();
 
-// The skin prepared from `path` (already resolved), ready to paint: its
-// denser twin when asked and readable, key colour transparent, else the
-// prepared copy. Null when nothing could be read.
-QImage LoadPaintPicture(const PreparedSkin& skin, const QString& path, ColorRef keyColor, bool dense);
+// What a skin at `path` (already resolved) paints: its denser twin when
+// asked and readable, key colour transparent, else `plain` so prepared.
+// Null when nothing could be read.
+QImage LoadPaintPicture(QImage plain, const QString& path, ColorRef keyColor, bool dense);
 
 // Draws the picture over `target` in logical pixels, smoothly scaled.
 void DrawPictureSmooth(QPainter& painter, const QRectF& target, const QImage& picture);

@@ -1,8 +1,0 @@
-#include "FontConfiguration.h"
-
-#include <fontconfig/fontconfig.h>
-
-void LoadFontConfiguration()
-{
-    FcInit();
-}
