@@ -20,8 +20,6 @@
 void WizardRun::StartWizard(TestProgramFolder::Settings settings, EmulatorConfig config,
                             const TestProgramFolder::Settings& englishTexts)
 {
-    // The library's wireless step pauses for the router; not in tests.
-    qputenv("CORVANELIB_WIRELESS_PAUSE_MS", "0");
     emulator_ = std::make_unique<RouterEmulator>(config);
     const std::uint16_t port = emulator_->Start();
     settings.try_emplace(QStringLiteral("LAN IP"), QStringLiteral("127.0.0.1"));
@@ -30,10 +28,9 @@ void WizardRun::StartWizard(TestProgramFolder::Settings settings, EmulatorConfig
     if (!englishTexts.empty())
         folder_->WriteLanguage(QStringLiteral("English.ini"), englishTexts);
     SetProgramFolder(folder_->Path());
-    ASSERT_EQ(library_.Load(QStringLiteral(CORVANE_PROGRAM_DIR "/")), CorvanelibBinding::LoadResult::Loaded);
     CDlgMessageBox::TakeRecordedCalls();
     FrameDependencies dependencies{.data = data_,
-                                   .router = library_.Object(),
+                                   .router = &router_,
                                    .sleeper = sleeper_,
                                    .adapters = [] { return std::make_unique<FakeHostAdapters>(); },
                                    .openUrl =
@@ -71,7 +68,6 @@ void WizardRun::TearDown()
 {
     unexpectedBoxes_.stop();
     frame_.reset();
-    library_.Unload();
     if (emulator_)
         emulator_->Stop();
     CDlgMessageBox::TakeRecordedCalls();

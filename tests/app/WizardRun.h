@@ -1,10 +1,10 @@
-// A whole wizard in the test process: the real router library against an
+// A whole wizard in the test process: the real router-access object against an
 // emulated router on a loopback port, instant worker waits, message boxes
 // answered through their seam, and the desktop opener recorded.
 #pragma once
 
 #include "CCorvaneWizardDlg.h"
-#include "CorvanelibBinding.h"
+#include "CCorvanelibObject.h"
 #include "QStringPrinting.h"
 #include "RecordingSleeper.h"
 #include "RouterEmulator.h"
@@ -60,7 +60,8 @@ protected:
     std::unique_ptr<TestProgramFolder> folder_;
     WizardData data_;
     RecordingSleeper sleeper_;
-    CorvanelibBinding library_;
+    // The library's object, its wireless pause for the router left out.
+    CCorvanelibObject router_{HttpTimeouts{}, [](std::chrono::milliseconds) {}};
     std::unique_ptr<CCorvaneWizardDlg> frame_;
     std::vector<QUrl> opened_;
     // Exit codes the frame ended the process with at once, and when.

@@ -9,7 +9,6 @@
 
 void LookFrame::StartFrame(const QString& language, Sleeper* sleeper)
 {
-    qputenv("CORVANELIB_WIRELESS_PAUSE_MS", "0");
     emulator_ = std::make_unique<RouterEmulator>(EmulatorConfig{});
     const int port = emulator_->Start();
     folder_ = std::make_unique<LanguageFolder>(QStringLiteral(CORVANE_PROGRAM_DIR), language, port);

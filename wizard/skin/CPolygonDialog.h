@@ -19,16 +19,12 @@ public:
     // Takes effect when the dialog initialises; later calls change nothing.
     int SetSkinBitmap(const QString& path, ColorRef keyColor);
     QSize GetSkinSize() const;
-    // A rectangle at the client origin with the skin picture's size.
-    QRect SkinRect(const QRect& client) const;
     // The shape computed from the picture; empty without a picture.
     const QRegion& SkinRegion() const { return region_; }
     // True when the window is see-through outside its picture instead of cut by the region.
     bool HasSmoothEdges() const { return smoothEdges_; }
     // What is painted: the skin, or its "@2x" twin on dense screens, key colour transparent.
     const QImage& PaintedPicture() const { return picture_; }
-    int TemplateId() const { return templateId_; }
-    void SetDragEnabled(bool enabled) { dragEnabled_ = enabled; }
 
     // Turns the dialog into a page inside another window: no own frame, no
     // dragging, and Enter or Escape never close it.

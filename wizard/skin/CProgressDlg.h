@@ -28,11 +28,8 @@ public:
     CProgressDlg(int task, Work work, const CLanguageTable& language, QWidget* parent = nullptr);
     ~CProgressDlg() override;
 
-    int Task() const { return task_; }
     // 0 until the work hands a result over.
     int Result() const { return result_.load(); }
-    bool IsWorkFinished() const { return workFinished_; }
-    int TickCount() const { return tickCount_; }
     // 1..5: the progress picture shown now; 0 when none.
     int CurrentPicture() const { return currentPicture_; }
 

@@ -11,7 +11,6 @@ public:
     explicit CSkBtn_Hotspot(QWidget* parent = nullptr);
 
     void SetCardLook(bool card);
-    bool IsCard() const { return card_; }
 
 protected:
     void ApplyDefaultLook() override;

@@ -45,13 +45,9 @@ public:
     const ButtonStateAttr& StateAttr(int state) const;
     const PictureStrip& Strip() const { return strip_; }
     bool IsOwnerDrawn() const { return ownerDrawn_; }
-    unsigned TextFormatFlags() const { return textFormat_; }
-    int Arrangement() const { return arrangement_; }
-    bool FitToContent() const { return fitToContent_; }
     bool ShowFocus() const { return showFocus_; }
     ColorRef ClickedTextColor() const { return clickedTextColor_; }
     QRect CaptionRect() const { return captionRect_; }
-    QRect PictureRect() const { return pictureRect_; }
 
 protected:
     CSkBtn_Pub(int stateCount, QWidget* parent);

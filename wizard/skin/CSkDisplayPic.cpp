@@ -29,12 +29,6 @@ void CSkDisplayPic::SetIcon(const QIcon& icon)
     update();
 }
 
-void CSkDisplayPic::SetStretch(bool stretch)
-{
-    stretch_ = stretch;
-    update();
-}
-
 void CSkDisplayPic::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -45,8 +39,5 @@ void CSkDisplayPic::paintEvent(QPaintEvent*)
     }
     if (picture_.isNull())
         return;
-    if (stretch_)
-        painter.drawImage(rect(), picture_);
-    else
-        painter.drawImage(QPoint(0, 0), picture_);
+    painter.drawImage(QPoint(0, 0), picture_);
 }

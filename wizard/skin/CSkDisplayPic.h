@@ -13,7 +13,6 @@ public:
     bool LoadPicture(const QString& path);
     void SetPicture(const QImage& picture);
     void SetIcon(const QIcon& icon);
-    void SetStretch(bool stretch);
     const QImage& Picture() const { return picture_; }
 
 protected:
@@ -22,5 +21,4 @@ protected:
 private:
     QImage picture_;
     QIcon icon_;
-    bool stretch_ = false;
 };

@@ -42,8 +42,7 @@ bool CWndCommonAttr::SetTextFont(int size, const QString& face, bool bold, bool 
     auto font = MakeFont(size, face, bold, italic, underline, width);
     if (!font)
         return false;
-    font_ = font;
-    owner_->setFont(*font_);
+    owner_->setFont(*font);
     owner_->update();
     return true;
 }
@@ -64,11 +63,6 @@ void CWndCommonAttr::SetTransparent(bool transparent)
 {
     transparent_ = transparent;
     Redraw(true);
-}
-
-void CWndCommonAttr::SetAttrCursor(const QCursor& cursor)
-{
-    owner_->setCursor(cursor);
 }
 
 QBrush CWndCommonAttr::PrepareDC(QPainter& painter, ColorRef text, ColorRef background) const

@@ -5,7 +5,6 @@
 #include "ColorRef.h"
 
 #include <QBrush>
-#include <QCursor>
 #include <QFont>
 #include <QString>
 
@@ -34,26 +33,21 @@ public:
     virtual void ActivateToolTip(bool on);
 
     void SetTransparent(bool transparent);
-    void SetAttrCursor(const QCursor& cursor);
 
     ColorRef TextColor() const { return textColor_; }
     ColorRef BkColor() const { return bkColor_; }
     bool IsTransparent() const { return transparent_; }
     bool IsMouseOver() const { return mouseOver_; }
-    const std::optional<QFont>& TextFont() const { return font_; }
-    QString ToolTipText() const { return toolTip_; }
 
     // Builds the font the skinned controls use: pixel height size × DPI ÷ 72.
     static std::optional<QFont> MakeFont(int size, const QString& face, bool bold, bool italic, bool underline,
                                          int width);
 
 protected:
-    QWidget* Owner() const { return owner_; }
     void SetMouseOver(bool over) { mouseOver_ = over; }
 
 private:
     QWidget* owner_;
-    std::optional<QFont> font_;
     ColorRef textColor_;
     ColorRef bkColor_ = kNoColor;
     bool transparent_ = true;

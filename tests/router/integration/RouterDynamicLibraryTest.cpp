@@ -3,17 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <dlfcn.h>
 
 namespace {
 
 // The built library, loaded the way Setup loads it: by file and by export name.
+// Its wireless step pauses the router's full 2000 ms.
 class RouterDynamicLibrary : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        setenv("CORVANELIB_WIRELESS_PAUSE_MS", "0", 1);
         library = dlopen(CORVANELIB_PATH, RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(library, nullptr) << dlerror();
         load = reinterpret_cast<LoadObjFunction>(dlsym(library, "LoadObj"));

@@ -1,5 +1,4 @@
 #include "CCorvanelibObject.h"
-#include "WirelessPauseSetting.h"
 
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
@@ -88,25 +87,6 @@ TEST(RouterRecords, GetWanStatusInfoCopiesTheFiveStringsOnly)
     EXPECT_EQ(out.channel, 11);
     EXPECT_EQ(out.securityKey, "caller key");
 }
-
-struct PauseCase {
-    const char* name;
-    const char* value;
-    milliseconds expected;
-};
-
-class RouterWirelessPause : public testing::TestWithParam<PauseCase> {};
-
-TEST_P(RouterWirelessPause, IsReplacedOnlyByADecimalNumber)
-{
-    EXPECT_EQ(WirelessPauseFromSetting(GetParam().value), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Settings, RouterWirelessPause,
-    testing::Values(PauseCase{"Unset", nullptr, milliseconds(2000)}, PauseCase{"Zero", "0", milliseconds(0)},
-        PauseCase{"Number", "150", milliseconds(150)}, PauseCase{"Negative", "-5", milliseconds(2000)},
-        PauseCase{"TrailingText", "12ms", milliseconds(2000)}),
-    [](const testing::TestParamInfo<PauseCase>& info) { return std::string(info.param.name); });
 
 // An endpoint on the loopback address where nothing listens.
 RouterEndpoint ClosedEndpoint()
