@@ -162,7 +162,7 @@ TEST_F(AppStartupProcess, MissingLibraryIsReportedAndEndsWithZero)
           {{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")}, {QStringLiteral("DISPLAY"), x11.Display()}});
     QStringList windows;
     ASSERT_TRUE(PollUntil([&] { return !(windows = x11.WindowsOf(process.processId())).isEmpty(); }, 20s))
-        << "no message box appeared";
+        << "no message box appeared; Setup said: " << process.readAllStandardError().toStdString();
     EXPECT_EQ(windows.size(), 1);
     // A box only just mapped may miss the key; it is pressed until the box goes.
     EXPECT_TRUE(PollUntil(

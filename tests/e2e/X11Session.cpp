@@ -2,7 +2,6 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
 #include <thread>
@@ -14,12 +13,6 @@ constexpr int kToolTimeoutMs = 10000;
 bool HasTool(const char* name)
 {
     return !QStandardPaths::findExecutable(QString::fromLatin1(name)).isEmpty();
-}
-
-bool DisplayTaken(int number)
-{
-    return QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))
-        || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
 }
 
 // Runs a tool on `display` to its end; false when it had to be killed.
@@ -76,29 +69,29 @@ QString X11Session::MissingTools()
     return missing.join(QStringLiteral(", "));
 }
 
+// Xvfb picks a free display itself and prints its number once it takes
+// clients: a number picked here could race another test's server.
 bool X11Session::Start()
 {
-    for (int number = 90; number < 190; ++number) {
-        if (DisplayTaken(number))
-            continue;
-        server_ = std::make_unique<QProcess>();
-        server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server_->start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"),
-                                                 QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                                                 QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!server_->waitForStarted(kToolTimeoutMs))
-            return false;
-        // Without an event loop the process state is only updated by the waits.
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-        const bool up = PollUntil([&] { return QFile::exists(socket) || server_->waitForFinished(0); },
-                                  std::chrono::seconds(10));
-        if (up && server_->state() == QProcess::Running) {
-            display_ = QStringLiteral(":%1").arg(number);
-            return true;
-        }
-        StopServer();
+    server_ = std::make_unique<QProcess>();
+    server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server_->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                             QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                                             QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!server_->waitForStarted(kToolTimeoutMs))
+        return false;
+    QByteArray number;
+    const QDeadlineTimer limit(kToolTimeoutMs);
+    while (!number.endsWith('\n') && server_->state() == QProcess::Running && !limit.hasExpired()) {
+        server_->waitForReadyRead(100);
+        number += server_->readAllStandardOutput();
     }
-    return false;
+    if (!number.endsWith('\n')) {
+        StopServer();
+        return false;
+    }
+    display_ = u':' + QString::fromLatin1(number.trimmed());
+    return true;
 }
 
 QString X11Session::XdoTool(const QStringList& arguments) const

@@ -23,7 +23,7 @@ public:
     // Empty when Xvfb and xdotool are there; else what is missing.
     static QString MissingTools();
 
-    // Starts Xvfb on a free display number; false when none came up.
+    // Starts Xvfb on a display number it picks; false when none came up.
     bool Start();
     QString Display() const { return display_; }
 
