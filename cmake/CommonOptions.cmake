@@ -2,7 +2,7 @@
 # sanitizer flags for every target of the project.
 option(CORVANE_WERROR "Treat warnings as errors" OFF)
 set(CORVANE_SANITIZE "" CACHE STRING "Sanitizers: empty, address (ASan+UBSan) or thread (TSan)")
-option(CORVANE_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+option(CORVANE_FUZZ "Build only the libFuzzer targets (needs clang)" OFF)
 option(CORVANE_BENCH "Build the benchmarks" ON)
 
 set(CMAKE_CXX_EXTENSIONS OFF)

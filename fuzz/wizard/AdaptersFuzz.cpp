@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    CHostAdapters adapters([](const std::vector<std::string>&) { return std::string(); }, {}, 6);
+    CHostAdapters adapters([](const std::vector<std::string>&) { return CommandResult(); }, {}, 6);
     const bool found = adapters.ParseEthernetAdapters(text);
     if (found == adapters.Adapters().empty())
         std::abort();
