@@ -102,18 +102,6 @@ HttpAnswerReader::Progress HttpAnswerReader::EndOfStream()
     return progress_;
 }
 
-std::optional<HttpAnswer> HttpAnswerReader::Read(std::string_view raw)
-{
-    HttpAnswerReader reader;
-    if (reader.Feed(raw) == Progress::Reading) {
-        reader.EndOfStream();
-    }
-    if (reader.Current() != Progress::Complete) {
-        return std::nullopt;
-    }
-    return reader.Answer();
-}
-
 void HttpAnswerReader::StartParser()
 {
     parser_.emplace();

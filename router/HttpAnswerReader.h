@@ -34,7 +34,6 @@ public:
     const HttpAnswer& Answer() const { return answer_; }
 
     // Reads a whole answer at once, as if the stream ended after `raw`; nothing when it failed.
-    static std::optional<HttpAnswer> Read(std::string_view raw);
 
 private:
     using Parser = boost::beast::http::response_parser<FirstBytesBody<kBodyLimit>>;

@@ -2,6 +2,7 @@
 // reader must never read past its limits, and must give the same outcome
 // however the bytes are split into arrivals.
 #include "HttpAnswerReader.h"
+#include "WholeAnswer.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view raw(reinterpret_cast<const char*>(data), size);
-    const std::optional<HttpAnswer> whole = HttpAnswerReader::Read(raw);
+    const std::optional<HttpAnswer> whole = ReadWholeAnswer(raw);
     if (whole && (whole->body.size() > HttpAnswerReader::kBodyLimit || whole->status < 0 || whole->status > 999)) {
         std::abort();
     }

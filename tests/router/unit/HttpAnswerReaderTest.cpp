@@ -1,4 +1,5 @@
 #include "HttpAnswerReader.h"
+#include "WholeAnswer.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ class RouterAnswerReading : public testing::TestWithParam<AnswerCase> {};
 
 TEST_P(RouterAnswerReading, ReadsStatusAndBodyWhole)
 {
-    ExpectOutcome(HttpAnswerReader::Read(GetParam().raw), GetParam());
+    ExpectOutcome(ReadWholeAnswer(GetParam().raw), GetParam());
 }
 
 TEST_P(RouterAnswerReading, ReadsTheSameWhenBytesArriveOneByOne)
