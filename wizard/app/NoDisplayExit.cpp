@@ -21,8 +21,8 @@ struct HeldMessage {
 };
 
 // A message handler is a plain function, so its state is file-wide; only the
-// start-up on the main thread installs it, but the start-up's worker threads
-// may report through it meanwhile.
+// start-up on the main thread installs it, but Qt's own threads (the X11
+// event reader, the accessibility bus) may report through it meanwhile.
 std::function<void()> beforeExit;
 std::mutex heldLock;
 std::vector<HeldMessage> heldMessages;
