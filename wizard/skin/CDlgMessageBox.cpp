@@ -1,5 +1,6 @@
 #include "CDlgMessageBox.h"
 
+#include "AccessibleRole.h"
 #include "CLanguageTable.h"
 #include "CSkBtn_Pic.h"
 #include "CSkDisplayPic.h"
@@ -8,7 +9,7 @@
 #include "HouseStyles.h"
 #include "ProgramFolder.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -22,14 +23,6 @@ const CLanguageTable* registeredLanguage = nullptr;
 std::deque<int> nextAnswers;
 std::vector<CDlgMessageBox::Call> recordedCalls;
 
-// A screen reader reads an alert's name and texts as soon as it opens.
-QAccessibleInterface* CreateAlertAccessible(const QString& className, QObject* object)
-{
-    if (className != QLatin1String("CDlgMessageBox") || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
-}
-
 } // namespace
 
 CDlgMessageBox::CDlgMessageBox(const CLanguageTable& language, QWidget* parent)
@@ -37,8 +30,8 @@ CDlgMessageBox::CDlgMessageBox(const CLanguageTable& language, QWidget* parent)
     , language_(language)
 {
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    static const bool alertRole = (QAccessible::installFactory(CreateAlertAccessible), true);
-    Q_UNUSED(alertRole);
+    // A screen reader reads an alert's name and texts as soon as it opens.
+    SetAccessibleRole(QStringLiteral("CDlgMessageBox"), QAccessible::AlertMessage);
     SetSkinBitmap(GetProgramFolder() + QStringLiteral("Skin\\DlgMessageBox.bmp"), kSkinKeyColor);
 }
 

@@ -1,30 +1,10 @@
 #include "ScreenReaderNotice.h"
 
-#include <QAccessibleWidget>
-
-namespace {
-
-QAccessibleInterface* CreateNoticeAccessible(const QString& className, QObject* object)
-{
-    if (className != QLatin1String("ScreenReaderNotice") || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-}
-
-void InstallNoticeRole()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(CreateNoticeAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
-} // namespace
+#include "AccessibleRole.h"
 
 ScreenReaderNotice::ScreenReaderNotice(QWidget* window) : QWidget(window)
 {
-    InstallNoticeRole();
+    SetAccessibleRole(QStringLiteral("ScreenReaderNotice"), QAccessible::Notification);
     setObjectName(QStringLiteral("screenReaderNotice"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
