@@ -1,4 +1,5 @@
 // setting.ini, the manuals and the installed layout of the program folder.
+#include "ContrastRatio.h"
 #include "IniText.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <cmath>
 
 namespace {
 
@@ -72,19 +72,12 @@ QColor Triple(const QString& text) {
     return parts.size() == 3 ? QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt()) : QColor();
 }
 
-double Luminance(const QColor& c) {
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
 // Contrast of a text colour against the lowest-contrast pixel of an area.
 double WorstContrast(const QImage& image, const QRect& area, const QColor& text) {
     double worst = 21;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            const double a = Luminance(text);
-            const double b = Luminance(QColor(image.pixel(x, y)));
-            worst = qMin(worst, (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05));
+            worst = qMin(worst, ContrastRatio(text.rgb(), image.pixel(x, y)));
         }
     }
     return worst;

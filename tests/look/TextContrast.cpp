@@ -1,5 +1,6 @@
 #include "TextContrast.h"
 
+#include "ContrastRatio.h"
 #include "ControlId.h"
 
 #include <QAbstractButton>
@@ -11,20 +12,8 @@
 #include <QPixmap>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-
-double Linear(int channel)
-{
-    const double c = channel / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double RelativeLuminance(QRgb color)
-{
-    return 0.2126 * Linear(qRed(color)) + 0.7152 * Linear(qGreen(color)) + 0.0722 * Linear(qBlue(color));
-}
 
 // A control's text, read and written; writing the empty text hides it.
 struct TextAccess {
@@ -103,13 +92,6 @@ bool IsInside(const QWidget* control, const QWidget* window, const std::function
 }
 
 } // namespace
-
-double ContrastRatio(QRgb first, QRgb second)
-{
-    const double a = RelativeLuminance(first);
-    const double b = RelativeLuminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
 
 std::vector<TextContrast> MeasureTextContrast(QWidget* window, const std::function<bool(const QWidget*)>& covered)
 {

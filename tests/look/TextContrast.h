@@ -5,15 +5,12 @@
 // formula, 1 to 21).
 #pragma once
 
-#include <QRgb>
 #include <QString>
 
 #include <functional>
 #include <vector>
 
 class QWidget;
-
-double ContrastRatio(QRgb first, QRgb second);
 
 struct TextContrast {
     QString control; // "<class> <id> "<text>""
